@@ -1,0 +1,89 @@
+// One Disc Information section for each of discs 1 to disc_count.
+#include "compose_sheet.h"
+#include "sheet_lines.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace relwiz {
+namespace {
+
+using namespace sheet_lines;
+
+constexpr std::array<std::string_view, max_discs> disc_titles = {
+    "Disc 1 Information", "Disc 2 Information", "Disc 3 Information",
+    "Disc 4 Information", "Disc 5 Information", "Disc 6 Information",
+};
+
+struct DiscLabelLine {
+    Label label;
+    std::string DiscInfo::*value;
+};
+
+// The label lines between the image-format line and the 80-minute line.
+// Two labels fill their 28 characters unlike the rest, and are written so.
+constexpr std::array<DiscLabelLine, 6> file_and_archive_lines = {{
+    {"Image filename..............: ", &DiscInfo::image_filename},
+    {"Image file size in bytes....: ", &DiscInfo::image_file_size},
+    {"Archive format..............: ", &DiscInfo::archive_format},
+    {"Archive part size in bytes..: ", &DiscInfo::archive_part_size},
+    {"# of parts for this disc:...: ", &DiscInfo::number_of_parts},
+    {"Total archive size this disc: ", &DiscInfo::archive_size},
+}};
+
+void append_image_format_line(ImageFormat format, std::string& text)
+{
+    if (format == ImageFormat::BinCue)
+        append_fixed_line(text, "Image format................: .bin + .cue");
+    else if (format == ImageFormat::Iso)
+        append_fixed_line(text, "Image format................: .iso");
+}
+
+void append_overburn_line(YesNoChoice needs_80min_cdr, std::string& text)
+{
+    if (needs_80min_cdr == YesNoChoice::No)
+        append_fixed_line(text, "80 min CDR required?........: No");
+    else if (needs_80min_cdr == YesNoChoice::Yes)
+        append_fixed_line(text, "80 min CDR required?........: Yes");
+}
+
+void append_burn_test_line(YesNoChoice burn_tested, std::string& text)
+{
+    if (burn_tested == YesNoChoice::Yes)
+        append_fixed_line(text, "Image has been burn tested?.: Yes");
+    else if (burn_tested == YesNoChoice::No)
+        append_fixed_line(text, "Image has been burn tested?.: No");
+}
+
+void append_disc_block(int disc_number, const DiscInfo& disc, std::string& text)
+{
+    append_section_header(text, disc_titles[static_cast<std::size_t>(disc_number - 1)]);
+    append_label_line(text, "Disc volume label...........: ", disc.volume_label);
+    append_image_format_line(disc.image_format, text);
+    for (const DiscLabelLine& line : file_and_archive_lines)
+        append_label_line(text, line.label, disc.*line.value);
+    append_overburn_line(disc.needs_80min_cdr, text);
+    append_burn_test_line(disc.burn_tested, text);
+    append_blank_line(text);
+}
+
+}  // namespace
+
+std::string format_disc_block(int disc_number, const DiscInfo& disc)
+{
+    std::string block;
+    if (disc_number >= 1 && disc_number <= max_discs)
+        append_disc_block(disc_number, disc, block);
+    return block;
+}
+
+void append_disc_sections(const ReleaseSheet& sheet, std::string& text)
+{
+    // The window offers 0 to 6; anything else a caller might pass is held to that.
+    const int count = std::clamp(sheet.disc_count, 0, max_discs);
+    for (int number = 1; number <= count; ++number)
+        append_disc_block(number, sheet.discs[static_cast<std::size_t>(number - 1)], text);
+}
+
+}  // namespace relwiz
