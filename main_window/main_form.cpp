@@ -1,0 +1,165 @@
+#include "main_form.h"
+
+#include "compose_sheet.h"
+#include "form_builder.h"
+#include "main_form_design.h"
+#include "read_controls.h"
+#include "save_sheet.h"
+#include "sheet_text_box.h"
+#include "tab_control.h"
+#include "twips.h"
+
+#include <QDir>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace relwiz {
+namespace {
+
+constexpr int tab_control_height_twips = 8295;  // the client area less a 15-twip strip
+constexpr int tab_row_height_twips = 295;
+
+QIcon program_icon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/relwiz/relwiz-256.xpm"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/relwiz/relwiz-16.xpm"), QSize(32, 32));
+    return icon;
+}
+
+QFont tab_caption_font()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+// A disc page names its frames and labels itself; every other name is the design's.
+QString control_name(const TabDesign& tab, const char* design_name)
+{
+    return QString::fromLatin1(tab.array_index < 0 ? design_name
+                                                   : disc_page_control_name(tab.array_index, design_name));
+}
+
+}  // namespace
+
+MainForm::MainForm(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("Main_Form"));
+    setWindowTitle(QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
+    setWindowIcon(program_icon());
+    setFont(sheet_font());  // the window's font; only the two sheet boxes take it
+    setFixedSize(client_width, client_height);
+
+    tabs_ = new TabControl(QSize(client_width, twips_to_pixels(tab_control_height_twips)),
+                           tab_row_height_twips, this);
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    tabs_->strip()->setFont(tab_caption_font());
+
+    build_pages();
+    set_focus_order();
+    add_tab_shortcuts();
+    connect_commands();
+    tabs_->strip()->setFocus(Qt::OtherFocusReason);
+}
+
+void MainForm::build_pages()
+{
+    for (const TabDesign& tab : main_form_tabs()) {
+        QWidget* page = tabs_->add_page(QString::fromLatin1(tab.page.caption));
+        build_controls(page, tab.page.controls, [&tab](const char* name) { return control_name(tab, name); },
+                       tab.array_index);
+    }
+}
+
+void MainForm::set_focus_order()
+{
+    // The tab strip first, then each page's controls in their own order.
+    // Qt skips hidden controls, so only the current page's take the focus.
+    QWidget* previous = tabs_->strip();
+    int index = 0;
+    for (const TabDesign& tab : main_form_tabs()) {
+        for (const char* name : tab.page.focus_order) {
+            QWidget* control = find_control(tabs_->page(index), control_name(tab, name), tab.array_index);
+            Q_ASSERT_X(control, name, "every control of a focus order exists");
+            setTabOrder(previous, control);
+            previous = control;
+        }
+        ++index;
+    }
+}
+
+void MainForm::add_tab_shortcuts()
+{
+    const struct {
+        QKeySequence keys;
+        int step;
+    } shortcuts[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), +1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), +1},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1},
+    };
+    for (const auto& shortcut : shortcuts) {
+        auto* action = new QShortcut(shortcut.keys, this);
+        action->setContext(Qt::WindowShortcut);
+        connect(action, &QShortcut::activated, this, [this, step = shortcut.step] {
+            tabs_->step(step);
+            tabs_->strip()->setFocus(Qt::TabFocusReason);
+        });
+    }
+}
+
+void MainForm::connect_commands()
+{
+    const auto button = [this](const char* name) {
+        return find_control_as<QPushButton>(this, QString::fromLatin1(name));
+    };
+    connect(button("Command1"), &QPushButton::clicked, this, &MainForm::preview);
+    connect(button("Command2"), &QPushButton::clicked, this, &MainForm::clear);
+    connect(button("Command3"), &QPushButton::clicked, this, &MainForm::create_nfo);
+    connect(button("Command4"), &QPushButton::clicked, this, &MainForm::readme_clicked);
+}
+
+void MainForm::preview()
+{
+    auto* box = find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"));
+    box->clear();
+    const std::string sheet = compose_sheet(read_release_sheet(*this));
+    box->setPlainText(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
+}
+
+void MainForm::clear()
+{
+    find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"))->clear();
+}
+
+void MainForm::create_nfo()
+{
+    const QString title = find_control_as<QLineEdit>(this, QStringLiteral("program_title_text"))->text();
+    const QString sheet = find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"))->sheet_text();
+    const SaveResult result = save_sheet(title, sheet);
+    if (!result.saved)
+        report_failed_save(result.file_name, result.error);
+}
+
+void MainForm::report_failed_save(const QString& file_name, const QString& reason)
+{
+    QString shown_name = QDir::toNativeSeparators(QDir::current().absoluteFilePath(file_name));
+    shown_name.replace(QChar(0), QChar(0x2400));  // the symbol for NUL
+    QMessageBox box(QMessageBox::Warning, tr("Create .nfo!"),
+                    tr("The sheet could not be saved to \"%1\".").arg(shown_name), QMessageBox::Ok, this);
+    box.setInformativeText(tr("%1\n\nThe preview and the form are unchanged.").arg(reason));
+    box.setObjectName(QStringLiteral("save_failed_message"));
+    box.exec();
+}
+
+}  // namespace relwiz

@@ -1,0 +1,50 @@
+// Main_Form, the program's only input window, and how one sheet travels
+// through it:
+//
+//   the controls of nine tabs (main_form_design.cpp, built by form_builder)
+//     -> Preview reads them into a ReleaseSheet (read_controls)
+//     -> compose_sheet turns the record into the sheet text (composer/)
+//     -> the text lands in preview_text, where the user may edit it
+//     -> Create .nfo! writes what the box shows to "<title>.nfo" (save_sheet)
+//
+// Nothing runs but the clicks of the four buttons; the controls are read
+// only when a command runs, and the only control a command changes is
+// preview_text.
+#pragma once
+
+#include <QWidget>
+
+namespace relwiz {
+
+class TabControl;
+
+class MainForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int client_width = 705;
+    static constexpr int client_height = 554;
+
+    explicit MainForm(QWidget* parent = nullptr);
+
+    TabControl* tab_control() const { return tabs_; }
+
+signals:
+    // Readme! was clicked; the About window answers it.
+    void readme_clicked();
+
+private:
+    void build_pages();
+    void set_focus_order();
+    void add_tab_shortcuts();
+    void connect_commands();
+
+    void preview();
+    void clear();
+    void create_nfo();
+    void report_failed_save(const QString& file_name, const QString& reason);
+
+    TabControl* tabs_ = nullptr;
+};
+
+}  // namespace relwiz

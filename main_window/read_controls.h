@@ -1,0 +1,16 @@
+// Reading the main window's controls into a ReleaseSheet, the moment the
+// user asks for a preview.
+#pragma once
+
+#include "release_sheet.h"
+
+class QWidget;
+
+namespace relwiz {
+
+// Text boxes and combo boxes give their text unchanged (multi-line text
+// with CR LF line breaks); option pairs give their choice, read in the
+// order each pair is read in; the disc count is the first set button.
+ReleaseSheet read_release_sheet(const QWidget& form);
+
+}  // namespace relwiz

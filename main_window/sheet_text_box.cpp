@@ -1,0 +1,68 @@
+#include "sheet_text_box.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QScrollBar>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace relwiz {
+
+QFont sheet_font(int cell_width)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPixelSize(cell_width * 5 / 3);  // 13 pixels: the height of an 8-pixel-wide cell
+    // Nudge the spacing so that every cell is a whole `cell_width`, whatever
+    // the monospace font's own advance.
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
+    font.setLetterSpacing(QFont::AbsoluteSpacing, cell_width - advance);
+    return font;
+}
+
+SheetTextBox::SheetTextBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setFont(sheet_font());
+    QPalette colours = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        colours.setColor(group, QPalette::Base, Qt::black);
+        colours.setColor(group, QPalette::Text, QColor(0, 255, 0));
+    }
+    setPalette(colours);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    setUndoRedoEnabled(true);
+}
+
+QString SheetTextBox::sheet_text() const
+{
+    // The raw text keeps every character as typed (plain text would turn a
+    // no-break space into a blank); blocks are separated by U+2029 and
+    // Shift+Enter line breaks are U+2028.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void SheetTextBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    fit_columns_to_width();
+}
+
+void SheetTextBox::fit_columns_to_width()
+{
+    // Leave half a cell of slack over 79 columns: the 80th character wraps.
+    const qreal line_width = (columns + 0.5) * cell_width;
+    const qreal margin = std::max<qreal>(0, (viewport()->width() - line_width) / 2);
+    if (!qFuzzyCompare(document()->documentMargin() + 1, margin + 1))
+        document()->setDocumentMargin(margin);
+}
+
+}  // namespace relwiz

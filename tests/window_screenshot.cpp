@@ -1,0 +1,30 @@
+// Saves a picture of the real main window, as it opens or on a given tab:
+//     QT_QPA_PLATFORM=offscreen window_screenshot docs/main-window.png [tab]
+// The README's picture is made with it, so it can be made again whenever
+// the layout changes.
+#include "main_form.h"
+#include "tab_control.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s picture.png [tab index]\n", argv[0]);
+        return 2;
+    }
+    relwiz::MainForm form;
+    if (argc > 2)
+        form.tab_control()->set_current_index(QString::fromLocal8Bit(argv[2]).toInt());
+    form.show();
+    QApplication::processEvents();
+    if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[1]);
+        return 1;
+    }
+    return 0;
+}
