@@ -9,6 +9,8 @@
 #include "tab_control.h"
 #include "twips.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
@@ -82,18 +84,37 @@ void MainForm::build_pages()
 void MainForm::set_focus_order()
 {
     // The tab strip first, then each page's controls in their own order.
-    // Qt skips hidden controls, so only the current page's take the focus.
-    QWidget* previous = tabs_->strip();
+    focus_order_.push_back(tabs_->strip());
     int index = 0;
     for (const TabDesign& tab : main_form_tabs()) {
         for (const char* name : tab.page.focus_order) {
             QWidget* control = find_control(tabs_->page(index), control_name(tab, name), tab.array_index);
             Q_ASSERT_X(control, name, "every control of a focus order exists");
-            setTabOrder(previous, control);
-            previous = control;
+            setTabOrder(focus_order_.back(), control);  // for accessibility tools that walk Qt's chain
+            focus_order_.push_back(control);
         }
         ++index;
     }
+}
+
+bool MainForm::focusNextPrevChild(bool next)
+{
+    // Where the focus is now: a combo box's edit field stands for its combo box.
+    QWidget* focused = focusWidget();
+    auto position = std::find_if(focus_order_.begin(), focus_order_.end(), [focused](QWidget* control) {
+        return control == focused || (focused && control->isAncestorOf(focused));
+    });
+    const auto count = static_cast<std::ptrdiff_t>(focus_order_.size());
+    std::ptrdiff_t at = position == focus_order_.end() ? 0 : position - focus_order_.begin();
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        at = (at + (next ? 1 : count - 1)) % count;
+        QWidget* candidate = focus_order_[static_cast<std::size_t>(at)];
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainForm::add_tab_shortcuts()

@@ -14,6 +14,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 namespace relwiz {
 
 class TabControl;
@@ -28,6 +30,12 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
 
     TabControl* tab_control() const { return tabs_; }
+
+protected:
+    // Tab and Shift+Tab follow the design's focus order through the shown
+    // page. Every option button is a stop of its own, as the design lists
+    // them; the arrow keys still move within a group.
+    bool focusNextPrevChild(bool next) override;
 
 signals:
     // Readme! was clicked; the About window answers it.
@@ -45,6 +53,7 @@ private:
     void report_failed_save(const QString& file_name, const QString& reason);
 
     TabControl* tabs_ = nullptr;
+    std::vector<QWidget*> focus_order_;  // the strip, then every page's controls
 };
 
 }  // namespace relwiz
