@@ -96,17 +96,29 @@ QFont control_font()
     return font;
 }
 
+void ControlIndex::add(QWidget* control, int array_index)
+{
+    controls_.insert({control->objectName(), array_index}, control);
+}
+
+QWidget* ControlIndex::find(const QString& name, int array_index) const
+{
+    return controls_.value({name, array_index}, nullptr);
+}
+
 void build_controls(QWidget* page, std::span<const ControlDesign> design,
-                    const std::function<QString(const char*)>& name_of, int array_index)
+                    const std::function<QString(const char*)>& name_of, int array_index, ControlIndex& index)
 {
     const QFont font = control_font();
     for (const ControlDesign& row : design) {
-        QWidget* container = row.container ? find_control(page, name_of(row.container)) : page;
+        QWidget* container = row.container ? index.find(name_of(row.container)) : page;
         Q_ASSERT_X(container, row.name, "a container comes before its controls");
         QWidget* control = create_control(row, container);
         control->setObjectName(name_of(row.name));
-        if (array_index >= 0 && is_input(row.kind))
-            control->setProperty(index_property, array_index);
+        const int element = array_index >= 0 && is_input(row.kind) ? array_index : -1;
+        if (element >= 0)
+            control->setProperty(index_property, element);
+        index.add(control, element);
         if (row.kind != ControlKind::MultiLineTextBox)
             control->setFont(font);
         control->setGeometry(row.rect.to_pixels());
@@ -116,7 +128,11 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
     // Screen readers read an input by its label's caption.
     for (const ControlDesign& row : design) {
         if (row.kind == ControlKind::Label && row.label_for) {
-            if (QWidget* input = find_control(page, name_of(row.label_for)))
+            const QString input_name = name_of(row.label_for);
+            QWidget* input = index.find(input_name, array_index);
+            if (!input)
+                input = index.find(input_name);  // a frame, which is no array element
+            if (input)
                 input->setAccessibleName(QString::fromLatin1(row.text));
         }
     }

@@ -77,7 +77,7 @@ void MainForm::build_pages()
     for (const TabDesign& tab : main_form_tabs()) {
         QWidget* page = tabs_->add_page(QString::fromLatin1(tab.page.caption));
         build_controls(page, tab.page.controls, [&tab](const char* name) { return control_name(tab, name); },
-                       tab.array_index);
+                       tab.array_index, controls_);
     }
 }
 
@@ -85,15 +85,13 @@ void MainForm::set_focus_order()
 {
     // The tab strip first, then each page's controls in their own order.
     focus_order_.push_back(tabs_->strip());
-    int index = 0;
     for (const TabDesign& tab : main_form_tabs()) {
         for (const char* name : tab.page.focus_order) {
-            QWidget* control = find_control(tabs_->page(index), control_name(tab, name), tab.array_index);
+            QWidget* control = controls_.find(control_name(tab, name), tab.array_index);
             Q_ASSERT_X(control, name, "every control of a focus order exists");
             setTabOrder(focus_order_.back(), control);  // for accessibility tools that walk Qt's chain
             focus_order_.push_back(control);
         }
-        ++index;
     }
 }
 
@@ -142,7 +140,7 @@ void MainForm::add_tab_shortcuts()
 void MainForm::connect_commands()
 {
     const auto button = [this](const char* name) {
-        return find_control_as<QPushButton>(this, QString::fromLatin1(name));
+        return controls_.find_as<QPushButton>(QString::fromLatin1(name));
     };
     connect(button("Command1"), &QPushButton::clicked, this, &MainForm::preview);
     connect(button("Command2"), &QPushButton::clicked, this, &MainForm::clear);
@@ -152,21 +150,22 @@ void MainForm::connect_commands()
 
 void MainForm::preview()
 {
-    auto* box = find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"));
-    box->clear();
-    const std::string sheet = compose_sheet(read_release_sheet(*this));
-    box->setPlainText(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
+    // One assignment replaces whatever the box held, hand edits included, so
+    // no state between the old text and the new is ever shown.
+    const std::string sheet = compose_sheet(read_release_sheet(controls_));
+    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))
+        ->setPlainText(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
 }
 
 void MainForm::clear()
 {
-    find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"))->clear();
+    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->clear();
 }
 
 void MainForm::create_nfo()
 {
-    const QString title = find_control_as<QLineEdit>(this, QStringLiteral("program_title_text"))->text();
-    const QString sheet = find_control_as<SheetTextBox>(this, QStringLiteral("preview_text"))->sheet_text();
+    const QString title = controls_.find_as<QLineEdit>(QStringLiteral("program_title_text"))->text();
+    const QString sheet = controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->sheet_text();
     const SaveResult result = save_sheet(title, sheet);
     if (!result.saved)
         report_failed_save(result.file_name, result.error);

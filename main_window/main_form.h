@@ -12,6 +12,8 @@
 // preview_text.
 #pragma once
 
+#include "form_builder.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -30,6 +32,7 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
 
     TabControl* tab_control() const { return tabs_; }
+    const ControlIndex& controls() const { return controls_; }
 
 protected:
     // Tab and Shift+Tab follow the design's focus order through the shown
@@ -53,6 +56,7 @@ private:
     void report_failed_save(const QString& file_name, const QString& reason);
 
     TabControl* tabs_ = nullptr;
+    ControlIndex controls_;
     std::vector<QWidget*> focus_order_;  // the strip, then every page's controls
 };
 

@@ -95,58 +95,58 @@ std::string text_of(const QWidget* control)
     return text.toStdString();
 }
 
-bool is_set(const QWidget& form, const char* name, int index = -1)
+bool is_set(const ControlIndex& controls, const char* name, int index = -1)
 {
-    auto* button = find_control_as<QAbstractButton>(&form, QString::fromLatin1(name), index);
+    auto* button = controls.find_as<QAbstractButton>(QString::fromLatin1(name), index);
     return button && button->isChecked();
 }
 
 template <typename Record>
-YesNoChoice read_choice(const QWidget& form, const ChoicePair<Record>& pair, int index = -1)
+YesNoChoice read_choice(const ControlIndex& controls, const ChoicePair<Record>& pair, int index = -1)
 {
-    if (is_set(form, pair.first, index))
+    if (is_set(controls, pair.first, index))
         return pair.first_choice;
-    if (is_set(form, pair.second, index))
+    if (is_set(controls, pair.second, index))
         return pair.second_choice;
     return YesNoChoice::None;
 }
 
-int read_disc_count(const QWidget& form)
+int read_disc_count(const ControlIndex& controls)
 {
     for (int count = 1; count <= max_discs; ++count)
-        if (is_set(form, qPrintable(QStringLiteral("number_discs_radio_%1").arg(count))))
+        if (is_set(controls, qPrintable(QStringLiteral("number_discs_radio_%1").arg(count))))
             return count;
     return 0;
 }
 
-DiscInfo read_disc(const QWidget& form, int index)
+DiscInfo read_disc(const ControlIndex& controls, int index)
 {
     DiscInfo disc;
     for (const DiscTextField& text : disc_text_fields)
-        disc.*text.field = text_of(find_control(&form, QString::fromLatin1(text.control), index));
-    if (is_set(form, "image_format_bin_radio", index))
+        disc.*text.field = text_of(controls.find(QString::fromLatin1(text.control), index));
+    if (is_set(controls, "image_format_bin_radio", index))
         disc.image_format = ImageFormat::BinCue;
-    else if (is_set(form, "image_format_iso_radio", index))
+    else if (is_set(controls, "image_format_iso_radio", index))
         disc.image_format = ImageFormat::Iso;
     for (const ChoicePair<DiscInfo>& choice : disc_choices)
-        disc.*choice.field = read_choice(form, choice, index);
+        disc.*choice.field = read_choice(controls, choice, index);
     return disc;
 }
 
 }  // namespace
 
-ReleaseSheet read_release_sheet(const QWidget& form)
+ReleaseSheet read_release_sheet(const ControlIndex& controls)
 {
     ReleaseSheet sheet;
     for (const TextField& text : text_fields)
-        sheet.*text.field = text_of(find_control(&form, QString::fromLatin1(text.control)));
+        sheet.*text.field = text_of(controls.find(QString::fromLatin1(text.control)));
     for (const ChoicePair<ReleaseSheet>& choice : sheet_choices)
-        sheet.*choice.field = read_choice(form, choice);
+        sheet.*choice.field = read_choice(controls, choice);
     for (const Flag& flag : support_flags)
-        sheet.*flag.field = is_set(form, flag.control);
-    sheet.disc_count = read_disc_count(form);
+        sheet.*flag.field = is_set(controls, flag.control);
+    sheet.disc_count = read_disc_count(controls);
     for (int index = 0; index < max_discs; ++index)
-        sheet.discs[static_cast<std::size_t>(index)] = read_disc(form, index);
+        sheet.discs[static_cast<std::size_t>(index)] = read_disc(controls, index);
     return sheet;
 }
 

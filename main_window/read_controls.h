@@ -4,13 +4,13 @@
 
 #include "release_sheet.h"
 
-class QWidget;
-
 namespace relwiz {
+
+class ControlIndex;
 
 // Text boxes and combo boxes give their text unchanged (multi-line text
 // with CR LF line breaks); option pairs give their choice, read in the
 // order each pair is read in; the disc count is the first set button.
-ReleaseSheet read_release_sheet(const QWidget& form);
+ReleaseSheet read_release_sheet(const ControlIndex& controls);
 
 }  // namespace relwiz

@@ -8,6 +8,26 @@
 #include <csignal>
 
 namespace relwiz {
+namespace {
+
+// A write cut short (a full disc, a file-size limit) reports no error; the
+// next write then fails with the system's reason, which is what the user
+// needs to read.
+bool write_all(QSaveFile& file, const QByteArray& bytes)
+{
+    const char* next = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 written = file.write(next, left);
+        if (written <= 0)
+            return false;
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+}  // namespace
 
 SaveResult save_sheet(const QString& title, const QString& sheet)
 {
@@ -20,9 +40,10 @@ SaveResult save_sheet(const QString& title, const QString& sheet)
         return result;
     }
 
+    // Not committed, the temporary file goes with `file` and the old one stays.
     QSaveFile file(result.file_name);
-    const QByteArray bytes = encode_windows_1252(sheet);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !write_all(file, encode_windows_1252(sheet)) || !file.commit()) {
         result.error = file.errorString();
         return result;
     }

@@ -44,9 +44,19 @@ QString SheetTextBox::sheet_text() const
     // The raw text keeps every character as typed (plain text would turn a
     // no-break space into a blank); blocks are separated by U+2029 and
     // Shift+Enter line breaks are U+2028.
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    const QString raw = document()->toRawText();
+    QString text;
+    text.reserve(raw.size() + raw.size() / 32);
+    qsizetype line_start = 0;
+    for (qsizetype at = 0; at < raw.size(); ++at) {
+        const QChar c = raw[at];
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            text.append(QStringView(raw).sliced(line_start, at - line_start));
+            text.append(QLatin1String("\r\n"));
+            line_start = at + 1;
+        }
+    }
+    text.append(QStringView(raw).sliced(line_start));
     return text;
 }
 
