@@ -1,5 +1,6 @@
 // relwiz: opens the main window and runs until the last window closes.
 #include "main_form.h"
+#include "relwiz_version.h"
 #include "save_sheet.h"
 
 #include <QApplication>

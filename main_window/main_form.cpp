@@ -145,7 +145,7 @@ void MainForm::connect_commands()
     connect(button("Command1"), &QPushButton::clicked, this, &MainForm::preview);
     connect(button("Command2"), &QPushButton::clicked, this, &MainForm::clear);
     connect(button("Command3"), &QPushButton::clicked, this, &MainForm::create_nfo);
-    connect(button("Command4"), &QPushButton::clicked, this, &MainForm::readme_clicked);
+    connect(button("Command4"), &QPushButton::clicked, &about_, &AboutWindow::show);
 }
 
 void MainForm::preview()

@@ -6,12 +6,14 @@
 //     -> compose_sheet turns the record into the sheet text (composer/)
 //     -> the text lands in preview_text, where the user may edit it
 //     -> Create .nfo! writes what the box shows to "<title>.nfo" (save_sheet)
+//   Readme! opens the About window (about_window/) beside it.
 //
 // Nothing runs but the clicks of the four buttons; the controls are read
 // only when a command runs, and the only control a command changes is
 // preview_text.
 #pragma once
 
+#include "about_form.h"
 #include "form_builder.h"
 
 #include <QWidget>
@@ -33,16 +35,13 @@ public:
 
     TabControl* tab_control() const { return tabs_; }
     const ControlIndex& controls() const { return controls_; }
+    AboutWindow& about_window() { return about_; }
 
 protected:
     // Tab and Shift+Tab follow the design's focus order through the shown
     // page. Every option button is a stop of its own, as the design lists
     // them; the arrow keys still move within a group.
     bool focusNextPrevChild(bool next) override;
-
-signals:
-    // Readme! was clicked; the About window answers it.
-    void readme_clicked();
 
 private:
     void build_pages();
@@ -57,6 +56,7 @@ private:
 
     TabControl* tabs_ = nullptr;
     ControlIndex controls_;
+    AboutWindow about_;
     std::vector<QWidget*> focus_order_;  // the strip, then every page's controls
 };
 

@@ -1,0 +1,41 @@
+# Installs the build into a fresh prefix and checks what lands there, and
+# that the desktop entry passes the freedesktop validator.
+#   cmake -DBUILD_DIR=... -DPREFIX=... -P install_check.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE installed OUTPUT_QUIET)
+if(NOT installed EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${installed}")
+endif()
+
+foreach(path
+        bin/relwiz
+        share/applications/org.example.Relwiz.desktop
+        share/icons/hicolor/32x32/apps/org.example.Relwiz.png
+        share/icons/hicolor/scalable/apps/org.example.Relwiz.svg)
+    if(NOT EXISTS "${PREFIX}/${path}")
+        message(FATAL_ERROR "the install lacks ${path}")
+    endif()
+endforeach()
+
+file(READ "${PREFIX}/share/applications/org.example.Relwiz.desktop" entry)
+foreach(line "Name=Relwiz 2000" "Icon=org.example.Relwiz" "Exec=relwiz" "Categories=Utility;")
+    string(FIND "${entry}" "${line}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "the desktop entry lacks ${line}")
+    endif()
+endforeach()
+
+find_program(VALIDATOR desktop-file-validate REQUIRED)
+execute_process(COMMAND "${VALIDATOR}" "${PREFIX}/share/applications/org.example.Relwiz.desktop"
+                RESULT_VARIABLE valid OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(NOT valid EQUAL 0 OR NOT said STREQUAL "")
+    message(FATAL_ERROR "desktop-file-validate: ${said}")
+endif()
+
+# The PNG is the 32 x 32 icon it claims to be.
+file(READ "${PREFIX}/share/icons/hicolor/32x32/apps/org.example.Relwiz.png" header LIMIT 24 HEX)
+string(SUBSTRING "${header}" 32 16 size)
+if(NOT size STREQUAL "0000002000000020")
+    message(FATAL_ERROR "the PNG icon is not 32 x 32: ${size}")
+endif()
