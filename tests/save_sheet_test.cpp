@@ -47,6 +47,7 @@ private slots:
 
     void encodes_windows_1252_data();
     void encodes_windows_1252();
+    void encodes_a_character_anywhere_in_a_run_of_ascii();
     void saves_the_bytes_verbatim();
     void replaces_a_longer_file_without_leftovers();
     void fails_without_touching_anything_data();
@@ -93,6 +94,30 @@ void SaveSheetTest::encodes_windows_1252()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QCOMPARE(encode_windows_1252(text), bytes);
+}
+
+// ASCII goes sixteen characters at a time; whatever else there is must be
+// found at every place in and across those blocks.
+void SaveSheetTest::encodes_a_character_anywhere_in_a_run_of_ascii()
+{
+    const QList<std::pair<QString, QByteArray>> others = {
+        {QStringLiteral("\u00e9"), "\xe9"},
+        {QStringLiteral("\u20ac"), "\x80"},
+        {QStringLiteral("\u4e2d"), "?"},
+        {QStringLiteral("\u007f"), "\x7f"},
+        {QStringLiteral("\u0080"), "?"},
+        {QStringLiteral("\u0081"), "\x81"},
+        {QStringLiteral("\U0001F600"), "?"},
+        {QString(QChar(0xD800)), "?"},
+    };
+    const QString ascii = QStringLiteral("The quick brown fox jumps over the lazy dog 0123");
+    for (const auto& [other, byte] : others) {
+        for (qsizetype at = 0; at <= ascii.size(); ++at) {
+            const QString text = ascii.left(at) + other + ascii.mid(at);
+            const QByteArray expected = ascii.left(at).toLatin1() + byte + ascii.mid(at).toLatin1();
+            QCOMPARE(encode_windows_1252(text), expected);
+        }
+    }
 }
 
 void SaveSheetTest::saves_the_bytes_verbatim()
