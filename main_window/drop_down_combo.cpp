@@ -9,7 +9,11 @@ namespace relwiz {
 DropDownCombo::DropDownCombo(QWidget* parent)
     : QComboBox(parent)
 {
-    setEditable(true);
+    // An edit field of its own rather than setEditable(true), which would
+    // also build the list's popup now; the popup waits for its first opening.
+    auto* field = new QLineEdit(this);
+    field->setPalette(palette());
+    setLineEdit(field);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(8);

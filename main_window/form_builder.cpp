@@ -109,7 +109,8 @@ QWidget* ControlIndex::find(const QString& name, int array_index) const
 void build_controls(QWidget* page, std::span<const ControlDesign> design,
                     const std::function<QString(const char*)>& name_of, int array_index, ControlIndex& index)
 {
-    const QFont font = control_font();
+    // The controls take the page's font; the sheet boxes set their own.
+    page->setFont(control_font());
     for (const ControlDesign& row : design) {
         QWidget* container = row.container ? index.find(name_of(row.container)) : page;
         Q_ASSERT_X(container, row.name, "a container comes before its controls");
@@ -119,8 +120,6 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
         if (element >= 0)
             control->setProperty(index_property, element);
         index.add(control, element);
-        if (row.kind != ControlKind::MultiLineTextBox)
-            control->setFont(font);
         control->setGeometry(row.rect.to_pixels());
         if (row.kind == ControlKind::Label)
             fit_caption(static_cast<QLabel*>(control));

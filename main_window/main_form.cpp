@@ -11,10 +11,16 @@
 
 #include <algorithm>
 
+// The window icon, 256-colour and 16-colour, compiled in: reading image files
+// would first have Qt survey its image plug-ins, a good part of start-up.
+#include "relwiz-16.xpm"
+#include "relwiz-256.xpm"
+
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -27,8 +33,8 @@ constexpr int tab_row_height_twips = 295;
 QIcon program_icon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/relwiz/relwiz-256.xpm"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/relwiz/relwiz-16.xpm"), QSize(32, 32));
+    icon.addPixmap(QPixmap(relwiz_256));
+    icon.addPixmap(QPixmap(relwiz_16));
     return icon;
 }
 

@@ -61,6 +61,7 @@ private slots:
     void opens_on_general_info_with_the_strip_focused();
     void preview_before_any_input_reads_the_start_up_state();
     void window_and_controls_stand_where_designed();
+    void controls_take_the_design_fonts();
     void tab_strip_has_three_rows_of_three();
     void focus_follows_the_design_order_data();
     void focus_follows_the_design_order();
@@ -167,6 +168,27 @@ void MainWindowTest::window_and_controls_stand_where_designed()
     QCOMPARE(label->pos(), QPoint(32, 56));
     QVERIFY(label->width() >= 65);
     QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+}
+
+void MainWindowTest::controls_take_the_design_fonts()
+{
+    int checked = 0;
+    for (QWidget* control : window->tabs().findChildren<QWidget*>()) {
+        const bool of_qt = control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_"));
+        if (of_qt || qobject_cast<QPlainTextEdit*>(control))
+            continue;  // Qt's inner widgets, and the sheet boxes with their own font
+        const QFont font = control->font();
+        if (control == window->tabs().strip()) {
+            QCOMPARE(font.family(), QStringLiteral("MS Sans Serif"));
+        } else {
+            QVERIFY2(font.family() == QStringLiteral("Arial"), qPrintable(control->objectName()));
+            QVERIFY2(font.pointSizeF() == 8.25, qPrintable(control->objectName()));
+            ++checked;
+        }
+    }
+    QVERIFY(checked > 200);
+    for (const char* name : {"preview_text", "paste_nfo_text"})
+        QVERIFY(QFontInfo(window->control(QString::fromLatin1(name))->font()).fixedPitch());
 }
 
 void MainWindowTest::tab_strip_has_three_rows_of_three()
