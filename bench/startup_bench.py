@@ -1,0 +1,77 @@
+#!/usr/bin/python3
+"""Start-up time and peak memory of relwiz against a minimal Qt Widgets
+program, on one private X server, the two started in turn.
+
+    startup_bench.py RELWIZ MINIMAL_WINDOW [RUNS]
+
+Start-up is from just before the process is started to the MapNotify of its
+window; peak memory is the process's VmHWM once the window has been shown and
+painted, read just before it is asked to close.
+"""
+
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
+from xvfb_session import Failure, XvfbSession, run_or_fail  # noqa: E402
+
+PROGRAMS = {
+    "relwiz": "Relwiz 2000 - The CD Image .nfo Utility by Tobi",
+    "minimal": "Minimal Qt Widgets window",
+}
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status") as status:
+        for line in status:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    raise Failure(f"no VmHWM for process {pid}")
+
+
+def one_run(session, executable, title):
+    session.watch_maps()
+    started = time.monotonic()
+    program = subprocess.Popen([executable], env=session.environment)
+    try:
+        window, shown = session.next_mapped(title, 30)
+        time.sleep(0.3)  # the first paint, and whatever start-up still does
+        peak = peak_kib(program.pid)
+        session.request_close(window)
+        if program.wait(timeout=15) != 0:
+            raise Failure(f"{executable} ended with status {program.returncode}")
+        return (shown - started) * 1000, peak
+    finally:
+        if program.poll() is None:
+            program.kill()
+
+
+def main():
+    executables = {"relwiz": sys.argv[1], "minimal": sys.argv[2]}
+    runs = int(sys.argv[3]) if len(sys.argv) > 3 else 15
+    times = {name: [] for name in PROGRAMS}
+    peaks = {name: [] for name in PROGRAMS}
+    with XvfbSession() as session:
+        for run in range(runs + 1):
+            for name, title in PROGRAMS.items():
+                milliseconds, peak = one_run(session, executables[name], title)
+                if run > 0:  # the first run of each warms the file cache
+                    times[name].append(milliseconds)
+                    peaks[name].append(peak)
+
+    start = {name: statistics.median(values) for name, values in times.items()}
+    peak = {name: statistics.median(values) / 1024 for name, values in peaks.items()}
+    for name in PROGRAMS:
+        print(f"start-up {name:8} median {start[name]:7.1f} ms (min {min(times[name]):6.1f}, "
+              f"max {max(times[name]):6.1f}, {runs} runs)   peak memory {peak[name]:6.1f} MiB")
+    ratio = start["relwiz"] / start["minimal"]
+    extra = peak["relwiz"] - peak["minimal"]
+    print(f"ratio start-up relwiz / minimal = {ratio:5.2f}  (goal <= 1.3: {'met' if ratio <= 1.3 else 'NOT met'})")
+    print(f"peak memory relwiz - minimal = {extra:+5.1f} MiB  (goal <= +15 MiB: {'met' if extra <= 15 else 'NOT met'})")
+
+
+if __name__ == "__main__":
+    run_or_fail("startup bench", main)
