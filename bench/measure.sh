@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds Release and prints every performance figure, each beside the
+# baseline it is measured against in the same run:
+#   compose throughput, Preview latency, save of an 8 MiB sheet, start-up and
+#   peak memory against a minimal Qt window, memory over a 1,000-cycle soak.
+#   bench/measure.sh [build folder]      (default: build-release)
+set -euo pipefail
+top="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$top/build-release}"
+# Qt wants a private runtime folder, as a desktop session would give it.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR="$(mktemp -d)"
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+echo "== building Release in $build"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_TESTS=ON -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
+cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench soak_test > /dev/null
+
+echo "== compose throughput: compose_sheet against a memcpy of its output"
+"$build/bench/compose_bench" --benchmark_color=false
+
+echo "== Preview latency: a Preview click against the same text set into a bare box"
+QT_QPA_PLATFORM=offscreen "$build/bench/preview_bench"
+
+echo "== save: Create .nfo! of an 8 MiB sheet against plain writes of the same bytes"
+"$build/bench/save_bench" --benchmark_color=false
+
+echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
+/usr/bin/python3 "$top/bench/startup_bench.py" "$build/main_window/relwiz" "$build/bench/minimal_window"
+
+echo "== soak: 1,000 Preview / Create .nfo! / Clear cycles in one window"
+soak="$(RELWIZ_SOAK_CYCLES=1000 QT_QPA_PLATFORM=offscreen "$build/tests/soak_test" -silent)"
+echo "$soak" | grep '^soak:'
+growth="$(echo "$soak" | sed -n 's/.*growth \(-\{0,1\}[0-9]*\) KiB.*/\1/p')"
+noise_kib=1024  # allocator and font-cache noise; a leak of one sheet per cycle is megabytes
+if [ -n "$growth" ] && [ "$growth" -le "$noise_kib" ]; then
+    echo "resident growth ${growth} KiB  (goal <= ${noise_kib} KiB of noise: met)"
+else
+    echo "resident growth ${growth:-unknown} KiB  (goal <= ${noise_kib} KiB of noise: NOT met)"
+fi
