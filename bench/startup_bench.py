@@ -40,9 +40,7 @@ def one_run(session, executable, title):
         window, shown = session.next_mapped(title, 30)
         time.sleep(0.3)  # the first paint, and whatever start-up still does
         peak = peak_kib(program.pid)
-        session.request_close(window)
-        if program.wait(timeout=15) != 0:
-            raise Failure(f"{executable} ended with status {program.returncode}")
+        session.close_and_wait(program, window, executable)
         return (shown - started) * 1000, peak
     finally:
         if program.poll() is None:

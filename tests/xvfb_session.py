@@ -44,6 +44,9 @@ class XvfbSession:
     session.environment what a client started on it needs."""
 
     def __enter__(self):
+        # A runtime directory of the session's own (mode 0700), as a desktop
+        # session gives its clients; root's shell under CI has none.
+        self.runtime = tempfile.TemporaryDirectory(prefix="relwiz-xdg-")
         self.number = _free_display_number()
         self.server = subprocess.Popen(
             ["Xvfb", f":{self.number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
@@ -54,9 +57,6 @@ class XvfbSession:
         except Failure:
             self.__exit__(None, None, None)
             raise
-        # A runtime directory of the session's own (mode 0700), as a desktop
-        # session gives its clients; root's shell under CI has none.
-        self.runtime = tempfile.TemporaryDirectory(prefix="relwiz-xdg-")
         self.environment = dict(os.environ, DISPLAY=f":{self.number}", QT_QPA_PLATFORM="xcb",
                                 XDG_RUNTIME_DIR=self.runtime.name)
         self.environment.pop("WAYLAND_DISPLAY", None)
@@ -65,8 +65,7 @@ class XvfbSession:
     def __exit__(self, *_):
         self.server.terminate()
         self.server.wait()
-        if hasattr(self, "runtime"):
-            self.runtime.cleanup()
+        self.runtime.cleanup()
 
     def title_of(self, window):
         name = window.get_full_property(self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING"))
@@ -118,6 +117,16 @@ class XvfbSession:
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         window.send_event(event, event_mask=X.NoEventMask)
         self.x.flush()
+
+    def close_and_wait(self, program, window, name):
+        """Asks the window to close and expects its program to end with 0."""
+        self.request_close(window)
+        try:
+            status = program.wait(timeout=15)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{name} did not end after its window was asked to close")
+        if status != 0:
+            raise Failure(f"{name} ended with status {status}")
 
 
 def run_or_fail(prefix, main):

@@ -52,13 +52,7 @@ def main():
             image = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
             save_png(screenshot, geometry.width, geometry.height, image.data)
 
-            session.request_close(window)
-            try:
-                status = program.wait(timeout=15)
-            except subprocess.TimeoutExpired:
-                raise Failure("relwiz did not end after its window was asked to close")
-            if status != 0:
-                raise Failure(f"relwiz ended with status {status}")
+            session.close_and_wait(program, window, "relwiz")
             print(f"xvfb smoke: window 705 x 554 on :{session.number}, screenshot {screenshot}, exit 0")
         finally:
             if program.poll() is None:
