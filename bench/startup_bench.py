@@ -10,10 +10,13 @@ painted, read just before it is asked to close.
 """
 
 import os
+import select
 import statistics
 import subprocess
 import sys
 import time
+
+from Xlib import X
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests"))
 from xvfb_session import Failure, XvfbSession, run_or_fail  # noqa: E402
@@ -22,6 +25,33 @@ PROGRAMS = {
     "relwiz": "Relwiz 2000 - The CD Image .nfo Utility by Tobi",
     "minimal": "Minimal Qt Widgets window",
 }
+
+
+def watch_maps(session):
+    """From now on, every top-level window mapped is reported to
+    next_mapped(); call before starting the client."""
+    session.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    session.x.sync()
+
+
+def next_mapped(session, title, seconds):
+    """Waits for a top-level window with this title to be mapped; returns
+    it and the monotonic time its MapNotify arrived."""
+    deadline = time.monotonic() + seconds
+    while True:
+        while session.x.pending_events():
+            event = session.x.next_event()
+            arrived = time.monotonic()
+            if event.type == X.MapNotify:
+                try:
+                    if session.title_of(event.window) == title:
+                        return event.window, arrived
+                except Exception:
+                    continue
+        left = deadline - time.monotonic()
+        if left <= 0:
+            raise Failure(f"timed out waiting for the window {title!r}")
+        select.select([session.x.fileno()], [], [], left)
 
 
 def peak_kib(pid):
@@ -33,11 +63,11 @@ def peak_kib(pid):
 
 
 def one_run(session, executable, title):
-    session.watch_maps()
+    watch_maps(session)
     started = time.monotonic()
     program = subprocess.Popen([executable], env=session.environment)
     try:
-        window, shown = session.next_mapped(title, 30)
+        window, shown = next_mapped(session, title, 30)
         time.sleep(0.3)  # the first paint, and whatever start-up still does
         peak = peak_kib(program.pid)
         session.close_and_wait(program, window, executable)

@@ -40,21 +40,8 @@ void append_image_format_line(ImageFormat format, std::string& text)
         append_fixed_line(text, "Image format................: .iso");
 }
 
-void append_overburn_line(YesNoChoice needs_80min_cdr, std::string& text)
-{
-    if (needs_80min_cdr == YesNoChoice::No)
-        append_fixed_line(text, "80 min CDR required?........: No");
-    else if (needs_80min_cdr == YesNoChoice::Yes)
-        append_fixed_line(text, "80 min CDR required?........: Yes");
-}
-
-void append_burn_test_line(YesNoChoice burn_tested, std::string& text)
-{
-    if (burn_tested == YesNoChoice::Yes)
-        append_fixed_line(text, "Image has been burn tested?.: Yes");
-    else if (burn_tested == YesNoChoice::No)
-        append_fixed_line(text, "Image has been burn tested?.: No");
-}
+constexpr ChoiceLines overburn_lines = {"80 min CDR required?........: Yes", "80 min CDR required?........: No"};
+constexpr ChoiceLines burn_test_lines = {"Image has been burn tested?.: Yes", "Image has been burn tested?.: No"};
 
 void append_disc_block(int disc_number, const DiscInfo& disc, std::string& text)
 {
@@ -63,8 +50,8 @@ void append_disc_block(int disc_number, const DiscInfo& disc, std::string& text)
     append_image_format_line(disc.image_format, text);
     for (const DiscLabelLine& line : file_and_archive_lines)
         append_label_line(text, line.label, disc.*line.value);
-    append_overburn_line(disc.needs_80min_cdr, text);
-    append_burn_test_line(disc.burn_tested, text);
+    append_choice_line(text, disc.needs_80min_cdr, overburn_lines);
+    append_choice_line(text, disc.burn_tested, burn_test_lines);
     append_blank_line(text);
 }
 

@@ -23,13 +23,7 @@ constexpr std::array<std::string_view, max_discs + 1> disc_count_lines = {
     "# of discs..................: 6",
 };
 
-void append_cracked_line(YesNoChoice cracked, std::string& text)
-{
-    if (cracked == YesNoChoice::No)
-        append_fixed_line(text, "Image is 'cracked'?.........: No");
-    else if (cracked == YesNoChoice::Yes)
-        append_fixed_line(text, "Image is 'cracked'?.........: Yes");
-}
+constexpr ChoiceLines cracked_lines = {"Image is 'cracked'?.........: Yes", "Image is 'cracked'?.........: No"};
 
 void append_disc_count_line(int disc_count, std::string& text)
 {
@@ -60,7 +54,7 @@ void append_general_information(const ReleaseSheet& sheet, std::string& text)
     append_label_line(text, "Disc type...................: ", sheet.disc_type);
     append_label_line(text, "Program platform............: ", sheet.platform);
     append_label_line(text, "Program category............: ", sheet.category);
-    append_cracked_line(sheet.image_is_cracked, text);
+    append_choice_line(text, sheet.image_is_cracked, cracked_lines);
     append_disc_count_line(sheet.disc_count, text);
     append_label_line(text, "Serial number...............: ", sheet.serial_number);
     append_label_line(text, "Release group...............: ", sheet.release_group);

@@ -2,6 +2,8 @@
 // sheet being built; every line but the sheet's very last ends in CR LF.
 #pragma once
 
+#include "release_sheet.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -47,5 +49,14 @@ void append_fixed_line(std::string& sheet, std::string_view line);
 
 // An empty line: a second CR LF right after the one ending the line before.
 void append_blank_line(std::string& sheet);
+
+// The two whole lines a Yes/No question is answered with.
+struct ChoiceLines {
+    std::string_view yes;
+    std::string_view no;
+};
+
+// The line of the choice made; no line at all, and no trace, while it is unset.
+void append_choice_line(std::string& sheet, YesNoChoice choice, ChoiceLines lines);
 
 }  // namespace relwiz::sheet_lines

@@ -63,7 +63,6 @@ MainForm::MainForm(QWidget* parent)
     setObjectName(QStringLiteral("Main_Form"));
     setWindowTitle(QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
     setWindowIcon(program_icon());
-    setFont(sheet_font());  // the window's font; only the two sheet boxes take it
     setFixedSize(client_width, client_height);
 
     tabs_ = new TabControl(QSize(client_width, twips_to_pixels(tab_control_height_twips)),

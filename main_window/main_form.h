@@ -34,7 +34,6 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
 
     TabControl* tab_control() const { return tabs_; }
-    const ControlIndex& controls() const { return controls_; }
     AboutWindow& about_window() { return about_; }
 
 protected:

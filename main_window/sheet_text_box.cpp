@@ -11,12 +11,16 @@ namespace relwiz {
 
 QFont sheet_font(int cell_width)
 {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // Named rather than "monospace": on many desktops that is Noto Sans Mono,
+    // which Qt does not take for fixed pitch. The system's fixed font stands
+    // in only where DejaVu is missing.
+    const QString family = QStringLiteral("DejaVu Sans Mono");
+    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(cell_width * 5 / 3);  // 13 pixels: the height of an 8-pixel-wide cell
     // Nudge the spacing so that every cell is a whole `cell_width`, whatever
-    // the monospace font's own advance.
+    // the font's own advance.
     const qreal advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('M'));
     font.setLetterSpacing(QFont::AbsoluteSpacing, cell_width - advance);
     return font;

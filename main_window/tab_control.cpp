@@ -57,7 +57,6 @@ void TabControl::set_current_index(int index)
     pages_[static_cast<std::size_t>(current_)]->hide();
     current_ = index;
     strip_->update();
-    emit current_changed(index);
 }
 
 QWidget* TabControl::page(int index) const

@@ -38,9 +38,6 @@ public:
     // Ctrl+Tab and friends: the next or previous tab, wrapping round.
     void step(int delta);
 
-signals:
-    void current_changed(int index);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -1,25 +1,23 @@
 // Drives the real main window as a person would: clicks on tabs, buttons and
-// list items, typing, Tab presses. Each call checks that the control exists.
+// list items, typing, Tab presses, and answers to the dialogs it opens.
 #pragma once
 
 #include "form_builder.h"
 #include "main_form.h"
 #include "tab_control.h"
+#include "test_support.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
+#include <QRegularExpression>
 #include <QTimer>
 
-#include <memory>
+#include <functional>
 #include <stdexcept>
 
 namespace relwiz::testing {
@@ -27,138 +25,118 @@ namespace relwiz::testing {
 class WindowDriver {
 public:
     WindowDriver()
-        : form_(std::make_unique<MainForm>())
     {
-        form_->show();
-        QApplication::setActiveWindow(form_.get());
-        if (!QTest::qWaitForWindowExposed(form_.get()))
+        form_.show();
+        QApplication::setActiveWindow(&form_);
+        if (!QTest::qWaitForWindowExposed(&form_))
             throw std::runtime_error("the main window was never shown");
     }
 
-    MainForm& form() { return *form_; }
-    TabControl& tabs() { return *form_->tab_control(); }
+    MainForm& form() { return form_; }
+    TabControl& tabs() { return *form_.tab_control(); }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    void press_tab(Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key_Tab, modifiers); }
+    QString preview_text() { return control<QPlainTextEdit>("preview_text")->toPlainText(); }
 
     template <typename Control = QWidget>
     Control* control(const QString& name, int index = -1)
     {
-        auto* found = find_control_as<Control>(form_.get(), name, index);
-        if (!found)
-            throw std::runtime_error(("no control named " + name + "(" + QString::number(index) + ")").toStdString());
-        return found;
+        if (auto* found = find_control_as<Control>(&form_, name, index))
+            return found;
+        throw std::runtime_error("no control " + name.toStdString() + "(" + std::to_string(index) + ")");
     }
 
-    void click_tab(int index)
-    {
-        QTest::mouseClick(tabs().strip(), Qt::LeftButton, {}, tabs().strip()->tab_rect(index).center());
-    }
+    void click_tab(int index) { QTest::mouseClick(tabs().strip(), Qt::LeftButton, {}, tabs().strip()->tab_rect(index).center()); }
 
-    // Shows the control's tab the way a person would: by clicking it.
-    void show_tab_of(QWidget* control)
+    // Clicks the control's tab first when it is not the current one.
+    QWidget* shown(QWidget* control)
     {
         for (int index = 0; index < tabs().count(); ++index)
             if (tabs().page(index)->isAncestorOf(control) && tabs().current_index() != index)
                 click_tab(index);
+        return control;
     }
 
-    void click(QWidget* widget)
+    // One thing a person does, written "name" (a click), "name=text" (a click
+    // into the field, Ctrl+A, then the text typed; "\n" is Enter) or
+    // "name<item" (the list opened with a click on its arrow and the item
+    // taken with the arrow keys and Enter); "name:2..." is element 2 of an array.
+    void act(const QString& action)
     {
-        show_tab_of(widget);
-        QTest::mouseClick(widget, Qt::LeftButton);
+        const qsizetype split = action.indexOf(QRegularExpression("[=<]"));
+        const QString target = action.left(split);
+        const int index = target.contains(':') ? target.section(':', 1).toInt() : -1;
+        QWidget* widget = shown(control(target.section(':', 0, 0), index));
+        if (split < 0)
+            return QTest::mouseClick(widget, Qt::LeftButton);
+        if (action[split] == '=') {
+            if (auto* combo = qobject_cast<QComboBox*>(widget))
+                widget = combo->lineEdit();
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+            return type(widget, action.mid(split + 1));
+        }
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        const int row = combo->findText(action.mid(split + 1), Qt::MatchExactly);
+        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
+        if (row < 0 || !QTest::qWaitFor([combo] { return combo->view()->isVisible(); }))
+            throw std::runtime_error("cannot pick " + action.toStdString());
+        QTest::keyClick(combo->view(), Qt::Key_Home);
+        for (int step = 0; step < row; ++step)
+            QTest::keyClick(combo->view(), Qt::Key_Down);
+        QTest::keyClick(combo->view(), Qt::Key_Return);
     }
 
-    void click(const QString& name, int index = -1) { click(control(name, index)); }
-
-    // Clicks into a text box or a combo box's edit field, selects what it
-    // holds and types over it.
-    void type_into(const QString& name, const QString& text, int index = -1)
+    void act(const QStringList& actions)
     {
-        QWidget* target = control(name, index);
-        if (auto* combo = qobject_cast<QComboBox*>(target))
-            target = combo->lineEdit();
-        show_tab_of(target);
-        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, target->height() / 2));
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-        type(target, text);
+        for (const QString& action : actions)
+            act(action);
     }
 
-    // Types the text key by key; "\n" is the Enter key.
+    // Key by key; a character no key makes arrives as the text of a key event.
     static void type(QWidget* target, const QString& text)
     {
         for (QChar c : text) {
-            if (c == QLatin1Char('\n'))
+            if (c == '\n')
                 QTest::keyClick(target, Qt::Key_Return);
             else if (c.unicode() < 0x80)
                 QTest::keyClicks(target, QString(c));
-            else  // beyond the keys QTest knows: the key event carries the text
+            else
                 QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
     }
 
-    // Opens the combo box's list with a click on its arrow, walks down to
-    // the item with the arrow keys and takes it with Enter.
-    void pick(const QString& combo_name, const QString& item, int index = -1)
+    // Does `action`, pressing the button `answer` (or Esc) in the first modal
+    // dialog it opens; returns what a message box said, "" when none opened.
+    static QString answering(const QString& answer, const std::function<void()>& action)
     {
-        auto* combo = control<QComboBox>(combo_name, index);
-        show_tab_of(combo);
-        QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
-        QAbstractItemView* list = combo->view();
-        if (!QTest::qWaitFor([list] { return list->isVisible(); }))
-            throw std::runtime_error("the list of " + combo_name.toStdString() + " did not open");
-        const int row = combo->findText(item, Qt::MatchExactly);
-        if (row < 0)
-            throw std::runtime_error("no item " + item.toStdString() + " in " + combo_name.toStdString());
-        QTest::keyClick(list, Qt::Key_Home);
-        for (int step = 0; step < row; ++step)
-            QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
-        if (!QTest::qWaitFor([list] { return !list->isVisible(); }))
-            throw std::runtime_error("the list of " + combo_name.toStdString() + " did not close");
-    }
-
-    void preview() { click(QStringLiteral("Command1")); }
-    void clear() { click(QStringLiteral("Command2")); }
-    void create_nfo() { click(QStringLiteral("Command3")); }
-
-    // Clicks Create .nfo! and returns what the message box said, closing it;
-    // empty when no message box came up.
-    QString create_nfo_expecting_message()
-    {
-        QString said;
-        QTimer::singleShot(0, [&said] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                said = box->text() + QLatin1Char('\n') + box->informativeText();
-                box->accept();
-            }
+        QString said = QStringLiteral("");
+        QTimer watch;  // destroyed with this call, so it never fires after it
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            watch.stop();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                said = box->text() + '\n' + box->informativeText();
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+                if (button->text() == answer && button->isVisible())
+                    return button->click();
+            QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        create_nfo();
+        watch.start(0);
+        action();
         return said;
     }
 
-    QString preview_text() { return control<QPlainTextEdit>(QStringLiteral("preview_text"))->toPlainText(); }
-
-    QWidget* focused() const { return QApplication::focusWidget(); }
-
-    void press_tab(Qt::KeyboardModifiers modifiers = {})
-    {
-        QTest::keyClick(focused(), Qt::Key_Tab, modifiers);
-    }
-
 private:
-    std::unique_ptr<MainForm> form_;
+    MainForm form_;
 };
 
-inline QByteArray file_bytes(const QString& name)
+// A sheet as a text box shows it: every CR LF a single line break.
+inline QString as_shown(const std::string& sheet)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<" + name.toUtf8() + " cannot be read>";
-    return file.readAll();
-}
-
-// The sheet as Qt shows it: CR LF line ends become single newlines.
-inline QString as_shown(std::string_view sheet)
-{
-    return QString::fromUtf8(sheet.data(), qsizetype(sheet.size())).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return QString::fromStdString(sheet).replace("\r\n", "\n");
 }
 
 }  // namespace relwiz::testing

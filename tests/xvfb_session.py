@@ -2,7 +2,6 @@
 with the windows on it: find one by title, see it mapped, ask it to close."""
 
 import os
-import select
 import subprocess
 import sys
 import tempfile
@@ -83,31 +82,6 @@ class XvfbSession:
             except Exception:  # a window that went away meanwhile
                 continue
         return None
-
-    def watch_maps(self):
-        """From now on, every top-level window mapped is reported to
-        next_mapped(); call before starting the client."""
-        self.x.screen().root.change_attributes(event_mask=X.SubstructureNotifyMask)
-        self.x.sync()
-
-    def next_mapped(self, title, seconds):
-        """Waits for a top-level window with this title to be mapped; returns
-        it and the monotonic time its MapNotify arrived."""
-        deadline = time.monotonic() + seconds
-        while True:
-            while self.x.pending_events():
-                event = self.x.next_event()
-                arrived = time.monotonic()
-                if event.type == X.MapNotify:
-                    try:
-                        if self.title_of(event.window) == title:
-                            return event.window, arrived
-                    except Exception:
-                        continue
-            left = deadline - time.monotonic()
-            if left <= 0:
-                raise Failure(f"timed out waiting for the window {title!r}")
-            select.select([self.x.fileno()], [], [], left)
 
     def request_close(self, window):
         """WM_DELETE_WINDOW: the close box's request, not a kill."""

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs them. The saved corpora
+# here change only when asked to with --merge.
+#   tests/fuzz/run.sh --corpus    run each saved corpus once (what CI does)
+#   tests/fuzz/run.sh [seconds]   fuzz each target (default 60 s); what it finds stays in the build folder
+#   tests/fuzz/run.sh --merge     fold what fuzzing found into the saved corpora
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+top="$(cd "$here/../.." && pwd)"
+out="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
+mkdir -p "$out"
+
+# target:library folder it fuzzes
+for entry in compose:composer; do
+    target="${entry%%:*}" library="$top/${entry#*:}"
+    fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
+    clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+        -I"$library" "$library"/*.cpp "$here/${target}_fuzzer.cpp" -o "$fuzzer"
+    mkdir -p "$found"
+    case "${1:-60}" in
+        --corpus) "$fuzzer" -runs=0 "$saved" && echo "$target: $(ls "$saved" | wc -l) saved inputs hold" ;;
+        --merge) "$fuzzer" -merge=1 "$saved" "$found" ;;
+        *) "$fuzzer" -artifact_prefix="$out/" -max_total_time="$1" -max_len=8192 "$found" "$saved" ;;
+    esac
+done
