@@ -1,0 +1,38 @@
+// What a disc's dropped files say for its page of the window: the image's
+// name, size, label and whether it needs an 80-minute CD-R, and the archive
+// set's format, part count and sizes. Either everything that was found is
+// filled in, or the drop is refused with a message and nothing is.
+//
+//     const auto found = relwiz::release_files::read_disc_files({"/releases/game/disc1"});
+//     if (!found.refusal.empty())
+//         show(found.refusal);   // "game.r02 is missing."
+//     else if (found.image)
+//         label = found.image->volume_label.value_or(label);
+//
+// Files other than images and archive parts (.sfv, .nfo, .jpg) are passed
+// over without a word, and only regular files are ever opened.
+#pragma once
+
+#include "archive_sets.h"
+#include "disc_image.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace relwiz::release_files {
+
+struct DiscFiles {
+    std::optional<DiscImage> image;
+    std::optional<ArchiveSet> archive;
+    std::string refusal;                // non-empty: refused, nothing to fill; names the files and the reason
+    std::uint64_t image_bytes_read = 0;
+};
+
+// dropped: files and folders as the user dropped or chose them; a folder
+// stands for the files directly in it.
+DiscFiles read_disc_files(const std::vector<std::filesystem::path>& dropped);
+
+}  // namespace relwiz::release_files

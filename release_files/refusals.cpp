@@ -1,0 +1,54 @@
+#include "refusals.h"
+
+namespace relwiz::release_files {
+
+namespace {
+
+std::string both(std::string_view first, std::string_view second)
+{
+    return std::string(first) + " and " + std::string(second);
+}
+
+}  // namespace
+
+Refusal too_many_files()
+{
+    return {"More than 10,000 files were dropped; drop one disc's files or its folder."};
+}
+
+Refusal nothing_recognised()
+{
+    return {"None of the dropped files is a disc image or an archive part."};
+}
+
+Refusal cannot_read(std::string_view file, std::string_view reason)
+{
+    return {"Cannot read " + std::string(file) + ": " + std::string(reason) + "."};
+}
+
+Refusal two_images(std::string_view first, std::string_view second)
+{
+    return {"Drop one disc's files at a time: " + both(first, second) + " are two disc images."};
+}
+
+Refusal two_archive_sets(std::string_view first, std::string_view second)
+{
+    return {"Drop one disc's files at a time: " + both(first, second) + " belong to two archive sets."};
+}
+
+Refusal missing_part(std::string_view part)
+{
+    return {std::string(part) + " is missing."};
+}
+
+Refusal cue_names_no_image(std::string_view cue)
+{
+    return {std::string(cue) + " names no image file."};
+}
+
+Refusal cue_image_missing(std::string_view image, std::string_view cue)
+{
+    return {std::string(image) + ", the image that " + std::string(cue) + " names, is missing."};
+}
+
+}  // namespace relwiz::release_files

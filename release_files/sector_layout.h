@@ -1,0 +1,24 @@
+// How an image's sectors are laid out. A raw sector (2352 bytes, as a .bin
+// holds it) wraps the 2048 bytes a file system sees in sync, header and error
+// correction; a cooked one (an .iso's) is those 2048 bytes alone.
+#pragma once
+
+#include <cstdint>
+
+namespace relwiz::release_files {
+
+class RegularFile;
+
+struct SectorLayout {
+    std::uint32_t sector_size = 2048;
+    std::uint32_t data_offset = 0;  // where the 2048 bytes of data start in each sector
+    bool has_file_system = true;    // false for audio, which carries no volume descriptors
+};
+
+inline constexpr SectorLayout cooked_sectors{2048, 0, true};
+
+// A .bin with no cue sheet to say how it is laid out: raw sectors of mode 1
+// or 2 when sector 16 begins with the sync pattern, else cooked sectors.
+SectorLayout sniff_sector_layout(RegularFile& image);
+
+}  // namespace relwiz::release_files
