@@ -1,6 +1,6 @@
 // save_sheet of an 8 MiB sheet against a plain write of the same bytes to a
 // file of the same folder, in one run.
-#include "ansi_encoding.h"
+#include "code_page.h"
 #include "ratio_reporter.h"
 #include "save_sheet.h"
 
@@ -39,7 +39,7 @@ void save(benchmark::State& state, const QString& sheet)
 void encode(benchmark::State& state, const QString& sheet)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(relwiz::encode_windows_1252(sheet));
+        benchmark::DoNotOptimize(relwiz::windows_1252().encode(sheet).bytes);
     state.SetBytesProcessed(int64_t(sheet.size()) * state.iterations());
 }
 
@@ -48,7 +48,7 @@ void encode(benchmark::State& state, const QString& sheet)
 // survives a power cut must be.
 void plain_write(benchmark::State& state, const QString& sheet, bool durable)
 {
-    const QByteArray bytes = relwiz::encode_windows_1252(sheet);
+    const QByteArray bytes = relwiz::windows_1252().encode(sheet).bytes;
     for (auto _ : state) {
         const int fd = ::open("plain.nfo", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const bool written = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() &&

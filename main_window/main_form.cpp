@@ -3,7 +3,9 @@
 #include "compose_sheet.h"
 #include "form_builder.h"
 #include "main_form_design.h"
+#include "nfo_import.h"
 #include "read_controls.h"
+#include "save_encoding_question.h"
 #include "save_sheet.h"
 #include "sheet_text_box.h"
 #include "tab_control.h"
@@ -74,6 +76,7 @@ MainForm::MainForm(QWidget* parent)
     set_focus_order();
     add_tab_shortcuts();
     connect_commands();
+    add_file_commands();
     tabs_->strip()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -142,6 +145,16 @@ void MainForm::add_tab_shortcuts()
     }
 }
 
+void MainForm::add_file_commands()
+{
+    auto* nfo_import = new NfoImport(controls_.find_as<SheetTextBox>(QStringLiteral("paste_nfo_text")));
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, [this, nfo_import] {
+        if (tabs_->current_index() == 0)
+            nfo_import->choose_and_insert();
+    });
+}
+
 void MainForm::connect_commands()
 {
     const auto button = [this](const char* name) {
@@ -171,7 +184,20 @@ void MainForm::create_nfo()
 {
     const QString title = controls_.find_as<QLineEdit>(QStringLiteral("program_title_text"))->text();
     const QString sheet = controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->sheet_text();
-    const SaveResult result = save_sheet(title, sheet);
+    // A sheet that Windows-1252 holds whole, as every typed sheet is, is
+    // saved as it always was; otherwise the user chooses how.
+    EncodedText encoded = windows_1252().encode(sheet);
+    if (encoded.unencodable > 0) {
+        EncodedText in_cp437 = cp437().encode(sheet);
+        const std::optional<SaveEncoding> choice = ask_save_encoding(this, sheet, encoded, in_cp437.unencodable == 0);
+        if (!choice)
+            return;
+        if (*choice == SaveEncoding::Cp437)
+            encoded = std::move(in_cp437);
+        else if (*choice == SaveEncoding::Utf8)
+            encoded.bytes = sheet.toUtf8();
+    }
+    const SaveResult result = save_sheet(title, encoded.bytes);
     if (!result.saved)
         report_failed_save(result.file_name, result.error);
 }

@@ -47,6 +47,7 @@ private:
     void set_focus_order();
     void add_tab_shortcuts();
     void connect_commands();
+    void add_file_commands();
 
     void preview();
     void clear();

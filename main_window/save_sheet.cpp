@@ -1,6 +1,6 @@
 #include "save_sheet.h"
 
-#include "ansi_encoding.h"
+#include "code_page.h"
 
 #include <QCoreApplication>
 #include <QSaveFile>
@@ -31,6 +31,11 @@ bool write_all(QSaveFile& file, const QByteArray& bytes)
 
 SaveResult save_sheet(const QString& title, const QString& sheet)
 {
+    return save_sheet(title, windows_1252().encode(sheet).bytes);
+}
+
+SaveResult save_sheet(const QString& title, const QByteArray& encoded_sheet)
+{
     SaveResult result;
     result.file_name = title + QLatin1String(".nfo");
 
@@ -43,7 +48,7 @@ SaveResult save_sheet(const QString& title, const QString& sheet)
     // Not committed, the temporary file goes with `file` and the old one stays.
     QSaveFile file(result.file_name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !write_all(file, encode_windows_1252(sheet)) || !file.commit()) {
+        !write_all(file, encoded_sheet) || !file.commit()) {
         result.error = file.errorString();
         return result;
     }

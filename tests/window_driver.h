@@ -11,12 +11,17 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 
@@ -106,8 +111,10 @@ public:
         }
     }
 
-    // Does `action`, pressing the button `answer` (or Esc) in the first modal
-    // dialog it opens; returns what a message box said, "" when none opened.
+    // Does `action`, answering the first modal dialog it opens: the button
+    // whose text is `answer`, else Enter for "Enter", a file chosen for a file
+    // dialog, Esc for anything else. Returns what the dialog said, its buttons
+    // from left to right after it, the default one starred; "" when none opened.
     static QString answering(const QString& answer, const std::function<void()>& action)
     {
         QString said = QStringLiteral("");
@@ -117,16 +124,37 @@ public:
             if (!dialog)
                 return;
             watch.stop();
+            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                files->selectFile(answer);
+                return QMetaObject::invokeMethod(files, "accept"), void();
+            }
+            QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
+            std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
             if (auto* box = qobject_cast<QMessageBox*>(dialog))
-                said = box->text() + '\n' + box->informativeText();
-            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
-                if (button->text() == answer && button->isVisible())
+                said = box->text() + '\n' + box->informativeText() + '\n';
+            for (QPushButton* button : buttons)
+                said += (button->isDefault() ? "[*" : "[") + button->text() + ']';
+            for (QPushButton* button : buttons)
+                if (button->text() == answer)
                     return button->click();
-            QTest::keyClick(dialog, Qt::Key_Escape);
+            QTest::keyClick(dialog, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
         });
         watch.start(0);
         action();
         return said;
+    }
+
+    // Drops addresses onto `target` at `position`, as a file manager would;
+    // what it does then is done once the drop is over.
+    static void drop(QWidget* target, const QList<QUrl>& urls, QPoint position = {5, 5})
+    {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(position, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &enter);
+        QDropEvent drop(position, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(target, &drop);
+        QCoreApplication::processEvents();
     }
 
 private:

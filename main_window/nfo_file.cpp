@@ -1,0 +1,70 @@
+#include "nfo_file.h"
+
+#include "code_page.h"
+#include "regular_file.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace relwiz {
+namespace {
+
+struct ByteOrderMark {
+    QByteArrayView bytes;
+    QStringConverter::Encoding encoding;
+};
+
+constexpr ByteOrderMark byte_order_marks[] = {
+    {"\xEF\xBB\xBF", QStringConverter::Utf8},
+    {"\xFF\xFE", QStringConverter::Utf16LE},
+    {"\xFE\xFF", QStringConverter::Utf16BE},
+};
+
+bool is_dos_art_file(QStringView file_name)
+{
+    return file_name.endsWith(u".nfo", Qt::CaseInsensitive) || file_name.endsWith(u".diz", Qt::CaseInsensitive);
+}
+
+// CR LF, a lone LF and a lone CR all end a line of the box.
+QString with_line_breaks(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+}  // namespace
+
+std::optional<QString> decode_nfo_text(QByteArrayView bytes, QStringView file_name)
+{
+    for (const ByteOrderMark& mark : byte_order_marks)
+        if (bytes.startsWith(mark.bytes))
+            return with_line_breaks(QStringDecoder(mark.encoding)(bytes.sliced(mark.bytes.size())));
+    if (bytes.contains('\0'))
+        return std::nullopt;
+    const bool beyond_ascii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
+    if (beyond_ascii && bytes.isValidUtf8())
+        return with_line_breaks(QString::fromUtf8(bytes));
+    return with_line_breaks((is_dos_art_file(file_name) ? cp437() : windows_1252()).decode(bytes));
+}
+
+NfoFile read_nfo_file(const QString& path)
+{
+    release_files::RegularFile file(QFile::encodeName(path).toStdString());
+    if (!file.is_open()) {
+        const QString problem = QString::fromStdString(file.problem());
+        return {{}, problem.startsWith(QLatin1String("is ")) ? problem : QStringLiteral("cannot be read: %1").arg(problem)};
+    }
+    if (qint64(file.size()) > largest_nfo_file)
+        return {{}, QStringLiteral("is larger than 32 MiB")};
+    QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
+    bytes.truncate(qsizetype(file.read_at(0, {bytes.data(), std::size_t(bytes.size())})));
+    if (!file.problem().empty())
+        return {{}, QStringLiteral("cannot be read: %1").arg(QString::fromStdString(file.problem()))};
+    std::optional<QString> text = decode_nfo_text(bytes, path);
+    if (!text)
+        return {{}, QStringLiteral("is not a text file")};
+    return {*text, {}};
+}
+
+}  // namespace relwiz

@@ -1,0 +1,81 @@
+#include "nfo_import.h"
+
+#include "file_drop.h"
+#include "nfo_file.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+namespace relwiz {
+namespace {
+
+const QString dialog_title = QStringLiteral("Insert .nfo file");
+
+}  // namespace
+
+NfoImport::NfoImport(QPlainTextEdit* box)
+    : QObject(box)
+    , box_(box)
+    , insert_action_(new QAction(QStringLiteral("Insert .nfo file..."), this))
+{
+    // Only shown here: Ctrl+O itself is the window's, which knows the current tab.
+    insert_action_->setShortcut(QKeySequence::Open);
+    insert_action_->setShortcutContext(Qt::WidgetShortcut);
+    insert_action_->setShortcutVisibleInContextMenu(true);
+    connect(insert_action_, &QAction::triggered, this, &NfoImport::choose_and_insert);
+
+    box->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(box, &QWidget::customContextMenuRequested, this, &NfoImport::show_context_menu);
+
+    auto* drop = new FileDrop([this](const QList<QUrl>& urls, QWidget*, QPoint at) { insert_dropped(urls, at); }, this);
+    drop->watch(box->viewport());
+}
+
+void NfoImport::choose_and_insert()
+{
+    const QString path = QFileDialog::getOpenFileName(box_->window(), dialog_title, QString(),
+                                                      QStringLiteral("Information sheets (*.nfo *.diz *.txt);;All files (*)"));
+    if (!path.isEmpty())
+        insert_file(path, box_->textCursor());
+}
+
+void NfoImport::insert_file(const QString& path, QTextCursor at)
+{
+    const NfoFile file = read_nfo_file(path);
+    if (!file.problem.isEmpty())
+        return refuse(QStringLiteral("\"%1\" %2.").arg(QDir::toNativeSeparators(path), file.problem));
+    at.insertText(file.text);
+    box_->setTextCursor(at);
+    box_->setFocus(Qt::OtherFocusReason);
+}
+
+void NfoImport::insert_dropped(const QList<QUrl>& urls, QPoint position)
+{
+    if (urls.size() != 1)
+        return refuse(QStringLiteral("Drop one .nfo file at a time."));
+    if (!urls.first().isLocalFile())
+        return refuse(QStringLiteral("\"%1\" is not a local file.").arg(urls.first().toDisplayString()));
+    insert_file(urls.first().toLocalFile(), box_->cursorForPosition(position));
+}
+
+void NfoImport::show_context_menu(QPoint position)
+{
+    QMenu* menu = box_->createStandardContextMenu(position);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->insertAction(menu->actions().value(0), insert_action_);
+    menu->insertSeparator(menu->actions().value(1));
+    menu->popup(box_->viewport()->mapToGlobal(position));
+}
+
+void NfoImport::refuse(const QString& why)
+{
+    QMessageBox box(QMessageBox::Warning, dialog_title, why, QMessageBox::Ok, box_->window());
+    box.setInformativeText(QStringLiteral("The release group's .nfo is unchanged."));
+    box.exec();
+}
+
+}  // namespace relwiz
