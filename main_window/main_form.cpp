@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "compose_sheet.h"
+#include "disc_fill.h"
 #include "form_builder.h"
 #include "main_form_design.h"
 #include "nfo_import.h"
@@ -12,6 +13,7 @@
 #include "twips.h"
 
 #include <algorithm>
+#include <functional>
 
 // The window icon, 256-colour and 16-colour, compiled in: reading image files
 // would first have Qt survey its image plug-ins, a good part of start-up.
@@ -147,11 +149,22 @@ void MainForm::add_tab_shortcuts()
 
 void MainForm::add_file_commands()
 {
+    // Ctrl+O opens what the current page reads from files, where it reads any.
+    std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
     auto* nfo_import = new NfoImport(controls_.find_as<SheetTextBox>(QStringLiteral("paste_nfo_text")));
+    open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
+    const auto tabs = main_form_tabs();
+    for (int index = 0; index < tab_count; ++index) {
+        const int disc = tabs[static_cast<std::size_t>(index)].array_index;
+        if (disc < 0)
+            continue;
+        auto* fill = new DiscFill(tabs_->page(index), disc, controls_);
+        open_for_tab[static_cast<std::size_t>(index)] = [fill] { fill->choose_and_fill(); };
+    }
     auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, this, [this, nfo_import] {
-        if (tabs_->current_index() == 0)
-            nfo_import->choose_and_insert();
+    connect(open, &QShortcut::activated, this, [this, open_for_tab = std::move(open_for_tab)] {
+        if (const auto& command = open_for_tab[static_cast<std::size_t>(tabs_->current_index())])
+            command();
     });
 }
 

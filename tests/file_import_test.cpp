@@ -1,5 +1,6 @@
-// The release group's .nfo brought in from its file, and a sheet that
-// Windows-1252 cannot hold saved the way the user chooses.
+// What comes into the window from files: the release group's .nfo and a
+// disc's image and archive parts; and a sheet that Windows-1252 cannot hold
+// saved the way the user chooses.
 #include "window_driver.h"
 
 #include <QContextMenuEvent>
@@ -26,7 +27,7 @@ QString write_file(const QString& name, const QByteArray& bytes)
 
 }  // namespace
 
-class GroupNfoTest : public QObject {
+class FileImportTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -38,6 +39,7 @@ private slots:
     void refused_files_change_nothing();
     void save_asks_only_when_windows_1252_falls_short_data();
     void save_asks_only_when_windows_1252_falls_short();
+    void disc_page_fills_from_the_discs_files();
 
 private:
     QPlainTextEdit* paste_box() { return window->control<QPlainTextEdit>("paste_nfo_text"); }
@@ -47,7 +49,7 @@ private:
     QString previous_directory;
 };
 
-void GroupNfoTest::init()
+void FileImportTest::init()
 {
     folder.emplace();
     previous_directory = QDir::currentPath();
@@ -55,7 +57,7 @@ void GroupNfoTest::init()
     window.emplace();
 }
 
-void GroupNfoTest::cleanup()
+void FileImportTest::cleanup()
 {
     window.reset();
     QDir::setCurrent(previous_directory);
@@ -63,7 +65,7 @@ void GroupNfoTest::cleanup()
 }
 
 // Every byte from 0x20 to 0xFF in lines of art, inserted with Ctrl+O, saved as DOS text.
-void GroupNfoTest::dos_art_keeps_its_bytes_from_file_to_file()
+void FileImportTest::dos_art_keeps_its_bytes_from_file_to_file()
 {
     QByteArray art;
     for (int byte = 0x20; byte <= 0xFF; ++byte)
@@ -85,7 +87,7 @@ void GroupNfoTest::dos_art_keeps_its_bytes_from_file_to_file()
     QVERIFY(saved.startsWith(QByteArray(79, '/') + "\r\n"));
 }
 
-void GroupNfoTest::drop_and_menu_insert_where_the_user_points()
+void FileImportTest::drop_and_menu_insert_where_the_user_points()
 {
     window->act("paste_nfo_text=first\nsecond");
     const QString path = write_file("notes.txt", "caf\xe9\r\n");
@@ -96,7 +98,7 @@ void GroupNfoTest::drop_and_menu_insert_where_the_user_points()
 
     // The box's own menu offers it first, with Ctrl+O shown; the file replaces the selection.
     QTest::keyClick(paste_box(), Qt::Key_A, Qt::ControlModifier);
-    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5));
+    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), paste_box()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(paste_box(), &menu_key);
     QAction* entry = QApplication::activePopupWidget()->actions().value(0);
     QCOMPARE(entry->text() + ' ' + entry->shortcut().toString(), QStringLiteral("Insert .nfo file... Ctrl+O"));
@@ -104,7 +106,7 @@ void GroupNfoTest::drop_and_menu_insert_where_the_user_points()
     QCOMPARE(paste_box()->toPlainText(), QStringLiteral("\u2593"));
 }
 
-void GroupNfoTest::refused_files_change_nothing_data()
+void FileImportTest::refused_files_change_nothing_data()
 {
     QTest::addColumn<QStringList>("dropped");  // names in the test's folder, or addresses
     QTest::addColumn<QString>("said");
@@ -118,7 +120,7 @@ void GroupNfoTest::refused_files_change_nothing_data()
     QTest::newRow("nul_byte") << QStringList{"a.nfo"} << "a.nfo\" is not a text file.";
 }
 
-void GroupNfoTest::refused_files_change_nothing()
+void FileImportTest::refused_files_change_nothing()
 {
     QFETCH(QStringList, dropped);
     QFETCH(QString, said);
@@ -136,7 +138,7 @@ void GroupNfoTest::refused_files_change_nothing()
     QCOMPARE(paste_box()->toPlainText(), QStringLiteral("kept"));
 }
 
-void GroupNfoTest::save_asks_only_when_windows_1252_falls_short_data()
+void FileImportTest::save_asks_only_when_windows_1252_falls_short_data()
 {
     QTest::addColumn<QString>("sheet");
     QTest::addColumn<QString>("answer");
@@ -157,7 +159,7 @@ void GroupNfoTest::save_asks_only_when_windows_1252_falls_short_data()
         << QByteArray("ab\xf0\x9f\x98\x80\xe4\xb8\xad");
 }
 
-void GroupNfoTest::save_asks_only_when_windows_1252_falls_short()
+void FileImportTest::save_asks_only_when_windows_1252_falls_short()
 {
     QFETCH(QString, sheet);
     QFETCH(QString, answer);
@@ -172,5 +174,49 @@ void GroupNfoTest::save_asks_only_when_windows_1252_falls_short()
     QCOMPARE(preview->toPlainText(), sheet);
 }
 
-QTEST_MAIN(GroupNfoTest)
-#include "group_nfo_test.moc"
+// Ctrl+O on Disc 1 Info takes the image, a drop of its folder onto a field
+// the parts; each filled field keeps the user's text in its Undo.
+void FileImportTest::disc_page_fills_from_the_discs_files()
+{
+    QByteArray image(18 * 2048, '\0');  // a primary descriptor at sector 16, the set's end at 17
+    image.replace(16 * 2048, 6, "\x01" "CD001").replace(16 * 2048 + 40, 12, "GAME_DISC   ");
+    image.replace(17 * 2048, 6, "\xff" "CD001");
+    QVERIFY(QDir().mkdir("disc") && QDir::setCurrent("disc"));
+    const QString iso = write_file("Game.ISO", image);
+    for (const char* part : {"game.rar", "game.r00", "game.r01", "game.sfv"})
+        write_file(part, QByteArray(part == QByteArray("game.r01") ? 40 : 100, 'x'));
+    QDir::setCurrent("..");
+    window->act({"number_discs_radio_1", "image_file_size_text:0=typed", "overburn_yes_radio:0"});
+    WindowDriver::answering(iso, [] { QTest::keyClick(WindowDriver::focused(), Qt::Key_O, Qt::ControlModifier); });
+    auto* size = window->control<QLineEdit>("image_file_size_text", 0);
+    QCOMPARE(size->text(), QStringLiteral("36864"));
+    QTest::keyClick(size, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(size->text(), QStringLiteral("typed"));
+    QTest::keyClick(size, Qt::Key_Y, Qt::ControlModifier);
+
+    WindowDriver::drop(window->control("volume_label_text", 0), {QUrl::fromLocalFile(folder->filePath("disc"))});
+    window->act({"Command1", "Command3"});
+    QVERIFY(file_bytes(".nfo").contains("Disc 1 Information" + QByteArray(61, ' ') + "\r\n" + QByteArray(79, '-') +
+                                        "\r\n\r\n"
+                                        "Disc volume label...........: GAME_DISC\r\n"
+                                        "Image format................: .iso\r\n"
+                                        "Image filename..............: Game.ISO\r\n"
+                                        "Image file size in bytes....: 36864\r\n"
+                                        "Archive format..............: .rar\r\n"
+                                        "Archive part size in bytes..: 100\r\n"
+                                        "# of parts for this disc:...: 3\r\n"
+                                        "Total archive size this disc: 240\r\n"
+                                        "80 min CDR required?........: No\r\n"));
+
+    // A gap in the set: named, and Disc 2 Info left as it was.
+    window->act("archive_size_text:1=kept");
+    const QString warning = WindowDriver::answering("OK", [this] {
+        WindowDriver::drop(window->control("Frame8"), {QUrl::fromLocalFile(folder->filePath("disc/game.rar")),
+                                                       QUrl::fromLocalFile(folder->filePath("disc/game.r01"))});
+    });
+    QVERIFY2(warning.startsWith("game.r00 is missing.\nNothing on Disc 2 Info was changed."), qPrintable(warning));
+    QCOMPARE(window->control<QLineEdit>("archive_size_text", 1)->text(), QStringLiteral("kept"));
+}
+
+QTEST_MAIN(FileImportTest)
+#include "file_import_test.moc"
