@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Release and prints every performance figure, each beside the
 # baseline it is measured against in the same run:
-#   compose throughput, Preview latency, save of an 8 MiB sheet, start-up and
-#   peak memory against a minimal Qt window, memory over a 1,000-cycle soak.
+#   compose throughput, Preview latency, save of an 8 MiB sheet, a group's
+#   32 MiB .nfo brought in and CP437 encoding, start-up and peak memory
+#   against a minimal Qt window, memory over a 1,000-cycle soak.
 #   bench/measure.sh [build folder]      (default: build-release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -16,7 +17,7 @@ fi
 
 echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
-cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench soak_bench > /dev/null
+cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench soak_bench > /dev/null
 
 echo "== compose throughput: compose_sheet against a memcpy of its output"
 "$build/bench/compose_bench" --benchmark_color=false
@@ -27,8 +28,13 @@ QT_QPA_PLATFORM=offscreen "$build/bench/preview_bench"
 echo "== save: Create .nfo! of an 8 MiB sheet against plain writes of the same bytes"
 "$build/bench/save_bench" --benchmark_color=false
 
+echo "== group .nfo: a 32 MiB CP437 .nfo dropped into the paste box against readAll into a bare box;"
+echo "   an 8 MiB sheet of DOS art encoded as CP437 against Windows-1252;"
+echo "   Create .nfo! of an all-ASCII 8 MiB sheet, with its encoding check, against the save before the check"
+QT_QPA_PLATFORM=offscreen "$build/bench/group_nfo_bench"
+
 echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
-/usr/bin/python3 "$top/bench/startup_bench.py" "$build/main_window/relwiz" "$build/bench/minimal_window"
+/usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"
 
 echo "== soak: 1,000 Preview / Create .nfo! / Clear cycles in one window"
 soak="$(QT_QPA_PLATFORM=offscreen "$build/bench/soak_bench" 1000)"

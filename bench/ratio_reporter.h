@@ -1,6 +1,9 @@
 // A console reporter that also remembers each benchmark's time per iteration,
 // so a benchmark program can print how one case compares with another
-// measured in the same run.
+// measured in the same run. A benchmark run with repetitions is remembered
+// by the median of its repetitions, which a busy machine's stray slow run
+// moves least; names are the ones given at registration, without the
+// "/repeats:5" that Google Benchmark appends.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -10,15 +13,27 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 namespace relwiz::bench {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Coloured only on a terminal: a reporter of one's own is not told of
+    // --benchmark_color, and escape codes would litter a log or a pipe.
+    RatioReporter()
+        : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular)
+    {
+    }
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // The median aggregate comes after the repetitions it sums up, so it
+        // replaces whichever repetition was remembered last.
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (!run.error_occurred &&
+                (run.run_type == Run::RT_Iteration || (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")))
+                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
         ConsoleReporter::ReportRuns(runs);
     }
 

@@ -1,0 +1,219 @@
+// A release group's .nfo on its way in and the sheet on its way out, each
+// against its baseline in the same run:
+//   a 32 MiB CP437 .nfo dropped onto the paste box of the real window, until
+//     the box has painted it, against QFile::readAll of the same file set as
+//     Latin-1 into a bare box of the same size and font;
+//   an 8 MiB sheet holding DOS art encoded as CP437 against the same sheet
+//     encoded as Windows-1252;
+//   Create .nfo! of an all-ASCII 8 MiB sheet (the click, which checks that
+//     Windows-1252 holds the sheet) against what the click did before it
+//     checked: the box's sheet text handed to save_sheet as a QString.
+// Repetitions are interleaved at random, so that a neighbour's load on the
+// machine falls on both sides of a ratio alike.
+//     QT_QPA_PLATFORM=offscreen group_nfo_bench
+#include "code_page.h"
+#include "form_builder.h"
+#include "main_form.h"
+#include "nfo_file.h"
+#include "ratio_reporter.h"
+#include "save_sheet.h"
+#include "sheet_text_box.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr qsizetype nfo_bytes = relwiz::largest_nfo_file;  // the largest file the box takes
+constexpr qsizetype sheet_size = 8 << 20;
+
+// Art lines that run through every byte from 0x20 to 0xFF in turn, the
+// block and box characters among them, between lines of plain text; CR LF
+// line ends, as DOS wrote them.
+QByteArray cp437_nfo()
+{
+    QByteArray bytes;
+    bytes.reserve(nfo_bytes);
+    const QByteArray text_line = QByteArray("   Supplied by the group, cracked and tested on real hardware.").leftJustified(76, ' ');
+    for (int line = 0, next = 0; bytes.size() < nfo_bytes; ++line) {
+        if (line % 2 == 0) {
+            for (int column = 0; column < 76; ++column, ++next)
+                bytes += char(0x20 + next % 0xE0);
+        } else {
+            bytes += text_line;
+        }
+        bytes += "\r\n";
+    }
+    bytes.truncate(nfo_bytes);
+    return bytes;
+}
+
+QString ascii_sheet_lines()
+{
+    const QString line = QString(77, QLatin1Char('=')) + QLatin1Char('\n');
+    QString sheet;
+    sheet.reserve(sheet_size);
+    while (sheet.size() + line.size() + 1 <= sheet_size)  // + 1: the CR that the sheet's line ends gain
+        sheet += line;
+    return sheet;
+}
+
+// Until the box has painted what it shows: the drop's insertion runs once
+// the drop is over, and the box paints on the round of events after that.
+void settle()
+{
+    QApplication::processEvents();
+    QApplication::processEvents();
+}
+
+void empty_box(benchmark::State& state, QPlainTextEdit* box)
+{
+    state.PauseTiming();
+    box->clear();
+    settle();
+    state.ResumeTiming();
+}
+
+// The file dropped onto the paste box, as a file manager drops it.
+void insert_nfo(benchmark::State& state, QPlainTextEdit* box, const QString& path, qsizetype expected_size)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint at(5, 5);
+    for (auto _ : state) {
+        empty_box(state, box);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(box->viewport(), &drop);
+        settle();
+    }
+    if (box->toPlainText().size() != expected_size)
+        state.SkipWithError("the box does not hold the file's text");
+}
+
+// The floor: the bytes read whole and set, one byte one character, into a
+// box that does nothing else.
+void bare_box(benchmark::State& state, QPlainTextEdit* box, const QString& path)
+{
+    for (auto _ : state) {
+        empty_box(state, box);
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot open the file");
+            break;
+        }
+        box->setPlainText(QString::fromLatin1(file.readAll()));
+        settle();
+    }
+}
+
+void encode(benchmark::State& state, const relwiz::CodePage* code_page, const QString& sheet)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(code_page->encode(sheet).bytes);
+    state.SetBytesProcessed(int64_t(sheet.size()) * state.iterations());
+}
+
+void create_nfo(benchmark::State& state, QAbstractButton* button, qsizetype sheet_size)
+{
+    QFile::remove(QStringLiteral("bench.nfo"));
+    for (auto _ : state)
+        button->click();
+    // A failed save would have shown a warning and waited; a short one would not.
+    if (QFile(QStringLiteral("bench.nfo")).size() != sheet_size)
+        state.SkipWithError("Create .nfo! did not save the whole sheet");
+}
+
+// Create .nfo! as it was before the check: nothing asked, the sheet text
+// encoded and saved in one call.
+void sheet_text_and_save(benchmark::State& state, const relwiz::SheetTextBox* box)
+{
+    for (auto _ : state) {
+        const relwiz::SaveResult result = relwiz::save_sheet(QStringLiteral("bench"), box->sheet_text());
+        if (!result.saved)
+            state.SkipWithError(qPrintable(result.error));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    std::vector<char*> arguments(argv, argv + argc);
+    char interleave[] = "--benchmark_enable_random_interleaving=true";
+    arguments.insert(arguments.begin() + 1, interleave);  // a flag given later overrides it
+    int count = int(arguments.size());
+    benchmark::Initialize(&count, arguments.data());
+    QApplication application(count, arguments.data());
+
+    QTemporaryDir folder;
+    QDir::setCurrent(folder.path());
+
+    const QByteArray nfo = cp437_nfo();
+    const QString nfo_path = QDir(folder.path()).filePath(QStringLiteral("group.nfo"));
+    QFile nfo_file(nfo_path);
+    if (!nfo_file.open(QIODevice::WriteOnly) || nfo_file.write(nfo) != nfo.size() || !nfo_file.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(nfo_path));
+        return 1;
+    }
+    nfo_file.close();
+    // A refused file would stop the run at a warning box: make sure first.
+    const relwiz::NfoFile read = relwiz::read_nfo_file(nfo_path);
+    if (!read.problem.isEmpty()) {
+        std::fprintf(stderr, "the box would refuse %s: %s\n", qPrintable(nfo_path), qPrintable(read.problem));
+        return 1;
+    }
+
+    relwiz::MainForm form;
+    form.show();  // on "General Info", where the paste box is
+    auto* paste_box = relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("paste_nfo_text"));
+    QPlainTextEdit bare;
+    bare.setGeometry(paste_box->geometry());
+    bare.setFont(paste_box->font());
+    bare.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    bare.show();
+
+    // The art as a sheet holds it once inserted: 8 MiB of the same file.
+    const QString art_sheet = relwiz::cp437().decode(QByteArrayView(nfo).first(sheet_size));
+
+    relwiz::find_control_as<QLineEdit>(&form, QStringLiteral("program_title_text"))->setText(QStringLiteral("bench"));
+    auto* preview_box = relwiz::find_control_as<relwiz::SheetTextBox>(&form, QStringLiteral("preview_text"));
+    preview_box->setPlainText(ascii_sheet_lines());
+    const qsizetype ascii_sheet_size = preview_box->sheet_text().size();
+    auto* create_button = relwiz::find_control_as<QAbstractButton>(&form, QStringLiteral("Command3"));
+
+    benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read.text.size())
+        ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();
+    benchmark::RegisterBenchmark("bare_box/32MiB", bare_box, &bare, nfo_path)
+        ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();
+    benchmark::RegisterBenchmark("encode_cp437/8MiB_art", encode, &relwiz::cp437(), art_sheet)
+        ->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
+    benchmark::RegisterBenchmark("encode_1252/8MiB_art", encode, &relwiz::windows_1252(), art_sheet)
+        ->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
+    benchmark::RegisterBenchmark("create_nfo/8MiB_ascii", create_nfo, create_button, ascii_sheet_size)
+        ->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->DisplayAggregatesOnly();
+    benchmark::RegisterBenchmark("text+save_sheet/8MiB_ascii", sheet_text_and_save, preview_box)
+        ->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->DisplayAggregatesOnly();
+
+    relwiz::bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.print_ratio("insert_nfo/32MiB", "bare_box/32MiB", 1.5);
+    reporter.print_ratio("encode_cp437/8MiB_art", "encode_1252/8MiB_art", 2.0);
+    reporter.print_ratio("create_nfo/8MiB_ascii", "text+save_sheet/8MiB_ascii", 1.1);
+    benchmark::Shutdown();
+    return 0;
+}
