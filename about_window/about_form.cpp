@@ -70,8 +70,15 @@ AboutWindow::~AboutWindow()
 void AboutWindow::show()
 {
     // No owner and no modal loop: the main window stays usable beside it.
-    if (!form_)
+    if (!form_) {
         form_ = new AboutForm;
+        // Centred over the window that opens it, though owned by none.
+        if (const auto* opener = qobject_cast<const QWidget*>(parent())) {
+            QRect placed = form_->geometry();
+            placed.moveCenter(opener->geometry().center());
+            form_->setGeometry(placed);
+        }
+    }
     form_->show();
     form_->raise();
     form_->activateWindow();

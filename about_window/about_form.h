@@ -19,7 +19,8 @@ public:
 };
 
 // The one About window object of a run. Readme! calls show(): the window is
-// loaded from its design when it is not open, and raised when it is.
+// loaded from its design when it is not open, centred over the widget that is
+// this object's parent, and raised when it is open.
 class AboutWindow : public QObject {
     Q_OBJECT
 

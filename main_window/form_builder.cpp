@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace relwiz {
 namespace {
@@ -70,14 +72,50 @@ QWidget* create_control(const ControlDesign& row, QWidget* container)
     return nullptr;
 }
 
-// Some captions are a few pixels wider in this font than the labels measured
-// for them. Such a label grows to the right, into the gap the design leaves
-// before its input, rather than cut its caption short.
-void fit_caption(QLabel* label)
+// The width a caption needs from its control's left edge: a button's
+// caption comes after its indicator.
+int caption_width(const QWidget* control)
 {
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 1;
-    if (needed > label->width())
-        label->resize(needed, label->height());
+    const int text_width = control->fontMetrics().horizontalAdvance(control->property("text").toString()) + 1;
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    if (!button)
+        return text_width;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const auto contents = qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_CheckBoxContents;
+    return button->style()->subElementRect(contents, &option, button).left() + text_width;
+}
+
+// Some captions are a few pixels wider in this font than the controls
+// measured for them. Such a control grows to the right, into the gap the
+// design leaves before the next one; where a control made after it, and so
+// drawn over it, would cover the caption, a label moves left instead. No
+// input moves.
+void fit_caption(QWidget* control)
+{
+    const int needed = caption_width(control);
+    if (needed <= control->width())
+        return;
+    QRect caption = control->geometry();
+    caption.setWidth(needed);
+    const bool movable = qobject_cast<const QLabel*>(control);
+    const QObjectList& siblings = control->parentWidget()->children();
+    for (qsizetype at = siblings.indexOf(control) + 1; at < siblings.size(); ++at) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[at]);
+        if (!above || !above->geometry().intersects(caption) || above->x() <= control->x())
+            continue;
+        if (movable)
+            caption.moveRight(above->x() - 1);
+        else
+            caption.setRight(above->x() - 1);
+    }
+    control->setGeometry(caption);
+}
+
+bool has_caption(ControlKind kind)
+{
+    return kind == ControlKind::Label || kind == ControlKind::OptionButton || kind == ControlKind::CheckBox;
 }
 
 bool is_input(ControlKind kind)
@@ -111,28 +149,38 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
 {
     // The controls take the page's font; the sheet boxes set their own.
     page->setFont(control_font());
+    const auto element_of = [array_index](const ControlDesign& row) {
+        return array_index >= 0 && is_input(row.kind) ? array_index : -1;
+    };
     for (const ControlDesign& row : design) {
         QWidget* container = row.container ? index.find(name_of(row.container)) : page;
         Q_ASSERT_X(container, row.name, "a container comes before its controls");
         QWidget* control = create_control(row, container);
         control->setObjectName(name_of(row.name));
-        const int element = array_index >= 0 && is_input(row.kind) ? array_index : -1;
+        const int element = element_of(row);
         if (element >= 0)
             control->setProperty(index_property, element);
         index.add(control, element);
         control->setGeometry(row.rect.to_pixels());
-        if (row.kind == ControlKind::Label)
-            fit_caption(static_cast<QLabel*>(control));
     }
-    // Screen readers read an input by its label's caption.
+    for (const ControlDesign& row : design)  // once every control that may cover a caption is there
+        if (has_caption(row.kind))
+            fit_caption(index.find(name_of(row.name), element_of(row)));
+    // Screen readers read an input by its label's caption. Qt names an
+    // editable combo box by its edit text whatever its accessible name, so
+    // the label is also made the input's buddy: that gives the label-for and
+    // labelled-by relations screen readers fall back on. No caption holds an
+    // "&", so no access key comes with it.
     for (const ControlDesign& row : design) {
         if (row.kind == ControlKind::Label && row.label_for) {
             const QString input_name = name_of(row.label_for);
             QWidget* input = index.find(input_name, array_index);
             if (!input)
                 input = index.find(input_name);  // a frame, which is no array element
-            if (input)
+            if (input) {
                 input->setAccessibleName(QString::fromLatin1(row.text));
+                index.find_as<QLabel>(name_of(row.name))->setBuddy(input);
+            }
         }
     }
 }

@@ -1,4 +1,5 @@
 // relwiz: opens the main window and runs until the last window closes.
+#include "accessibility.h"
 #include "main_form.h"
 #include "relwiz_version.h"
 #include "save_sheet.h"
@@ -44,6 +45,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Relwiz 2000"));
     QApplication::setApplicationVersion(QStringLiteral(RELWIZ_VERSION));
 
+    relwiz::install_accessible_interfaces();
     relwiz::MainForm form;
     form.show();
     return QApplication::exec();

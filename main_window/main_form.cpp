@@ -2,6 +2,7 @@
 
 #include "compose_sheet.h"
 #include "disc_fill.h"
+#include "field_start.h"
 #include "form_builder.h"
 #include "main_form_design.h"
 #include "nfo_import.h"
@@ -19,6 +20,7 @@
 // would first have Qt survey its image plug-ins, a good part of start-up.
 #include "relwiz-16.xpm"
 #include "relwiz-256.xpm"
+#include "relwiz-64.xpm"
 
 #include <QDir>
 #include <QIcon>
@@ -38,6 +40,7 @@ QIcon program_icon()
 {
     QIcon icon;
     icon.addPixmap(QPixmap(relwiz_256));
+    icon.addPixmap(QPixmap(relwiz_64));  // for HiDPI title bars and task switchers
     icon.addPixmap(QPixmap(relwiz_16));
     return icon;
 }
@@ -79,6 +82,7 @@ MainForm::MainForm(QWidget* parent)
     add_tab_shortcuts();
     connect_commands();
     add_file_commands();
+    show_field_starts(this);
     tabs_->strip()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -181,16 +185,16 @@ void MainForm::connect_commands()
 
 void MainForm::preview()
 {
-    // One assignment replaces whatever the box held, hand edits included, so
-    // no state between the old text and the new is ever shown.
+    // The new sheet replaces whatever the box held, hand edits included, in
+    // one step that Undo takes back.
     const std::string sheet = compose_sheet(read_release_sheet(controls_));
     controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))
-        ->setPlainText(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
+        ->replace_text(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
 }
 
 void MainForm::clear()
 {
-    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->clear();
+    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->replace_text(QString());
 }
 
 void MainForm::create_nfo()

@@ -6,7 +6,7 @@
 //     -> compose_sheet turns the record into the sheet text (composer/)
 //     -> the text lands in preview_text, where the user may edit it
 //     -> Create .nfo! writes what the box shows to "<title>.nfo" (save_sheet)
-//   Readme! opens the About window (about_window/) beside it.
+//   Readme! opens the About window (about_window/) over it.
 //
 // Nothing runs but the clicks of the four buttons; the controls are read
 // only when a command runs, and the only control a command changes is
@@ -56,7 +56,7 @@ private:
 
     TabControl* tabs_ = nullptr;
     ControlIndex controls_;
-    AboutWindow about_;
+    AboutWindow about_{this};
     std::vector<QWidget*> focus_order_;  // the strip, then every page's controls
 };
 

@@ -64,6 +64,18 @@ QString SheetTextBox::sheet_text() const
     return text;
 }
 
+void SheetTextBox::replace_text(const QString& text)
+{
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    if (!all.hasSelection() && text.isEmpty())
+        return;  // no empty step in the history
+    all.beginEditBlock();
+    all.insertText(text);
+    all.endEditBlock();
+    moveCursor(QTextCursor::Start);  // as a new text is shown: from its first line
+}
+
 void SheetTextBox::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);

@@ -20,6 +20,10 @@ public:
     // The text with every line break as CR LF, the way sheets are written.
     QString sheet_text() const;
 
+    // The whole text replaced by `text` as one edit that Undo takes back;
+    // setPlainText() and clear() would wipe the undo history with it.
+    void replace_text(const QString& text);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

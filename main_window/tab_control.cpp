@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTab>
@@ -10,6 +11,7 @@
 #include <QTabBar>
 
 #include <cmath>
+#include <utility>
 
 namespace relwiz {
 
@@ -27,6 +29,7 @@ QWidget* TabControl::add_page(const QString& caption)
     auto* page = new QWidget(this);
     page->setGeometry(rect());
     page->setProperty("caption", caption);
+    page->setAccessibleName(caption);
     page->setVisible(pages_.empty());
     pages_.push_back(page);
     if (current_ < 0)
@@ -55,8 +58,22 @@ void TabControl::set_current_index(int index)
     // hidden control does not wander through the window.
     pages_[static_cast<std::size_t>(index)]->show();
     pages_[static_cast<std::size_t>(current_)]->hide();
-    current_ = index;
+    const int previous = std::exchange(current_, index);
     strip_->update();
+    // A screen reader hears which tab is now the current one.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent deselected(strip_, QAccessible::SelectionRemove);
+        deselected.setChild(previous);
+        QAccessible::updateAccessibility(&deselected);
+        QAccessibleEvent selected(strip_, QAccessible::SelectionAdd);
+        selected.setChild(index);
+        QAccessible::updateAccessibility(&selected);
+        if (strip_->hasFocus()) {
+            QAccessibleEvent focused(strip_, QAccessible::Focus);
+            focused.setChild(index);
+            QAccessible::updateAccessibility(&focused);
+        }
+    }
 }
 
 QWidget* TabControl::page(int index) const

@@ -53,6 +53,7 @@ class TabStrip : public QWidget {
 public:
     TabStrip(TabControl* control, int row_height);
 
+    TabControl* control() const { return control_; }
     QRect tab_rect(int index) const;
     int row_count() const;
     int row_height_pixels(int row) const;

@@ -1,8 +1,14 @@
 // The main window driven as a person would, from the first click to the
 // bytes of the saved file: a few journeys, then the per-control facts.
+#include "about_form.h"
 #include "window_driver.h"
 
 #include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -21,6 +27,15 @@ std::string start_up_sheet(const std::string& title = {})
 {
     std::string sheet = golden("start_up.nfo");
     return sheet.insert(sheet.find(" proudly presents ") + 18, title);
+}
+
+QList<AboutForm*> open_about_windows()
+{
+    QList<AboutForm*> open;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* about = qobject_cast<AboutForm*>(widget); about && about->isVisible())
+            open << about;
+    return open;
 }
 
 QStringList folder_entries()
@@ -49,8 +64,20 @@ private slots:
     void controls_stand_where_designed_data();
     void controls_stand_where_designed();
     void sheet_boxes_fit_79_columns();
+    void every_caption_shows_whole();
+    void readme_opens_one_about_window_over_the_main_one();
+    void about_closes_and_unloads_on_ok_enter_esc_and_close_box();
+    void program_ends_when_the_last_window_closes();
+    void unfocused_fields_show_their_start();
 
 private:
+    AboutForm* open_about()
+    {
+        window->act("Command4");
+        AboutForm* about = window->form().about_window().form();
+        return about && QTest::qWaitForWindowExposed(about) ? about : nullptr;
+    }
+
     std::optional<QTemporaryDir> folder;
     std::optional<WindowDriver> window;
     QString previous_directory;
@@ -77,6 +104,7 @@ void MainWindowTest::opens_ready_and_previews_the_start_up_state()
     QCOMPARE(form.windowTitle(), QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
     QCOMPARE(form.size(), QSize(705, 554));
     QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowIcon().availableSizes().contains(QSize(64, 64)));  // for HiDPI title bars
     QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QTRY_COMPARE(window->focused(), window->tabs().strip());
     QVERIFY(window->tabs().page(0)->isVisible() && !window->control("poster_name_text")->isVisible());
@@ -127,6 +155,12 @@ void MainWindowTest::edit_the_preview_and_save()
     window->act("Command1");
     QVERIFY(window->preview_text().contains("Support files posted........: .cue \n"));
     QVERIFY(!window->preview_text().contains("Hand typed"));
+    // Clear and Preview are each one step that Undo takes back, hand edits and all.
+    window->act("preview_text");
+    QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->preview_text(), QString());
+    QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window->preview_text().endsWith("\nHand typed \u00e9"));
 }
 
 void MainWindowTest::failed_save_changes_nothing_data()
@@ -267,7 +301,7 @@ void MainWindowTest::controls_stand_where_designed_data()
     QTest::newRow("tab_control") << "SSTab1" << "Main_Form" << QRect(0, 0, 705, 553);
     QTest::newRow("combo_box") << "Combo1" << "SSTab1" << QRect(112, 80, 233, 22);
     QTest::newRow("text_box") << "category_text" << "SSTab1" << QRect(112, 144, 233, 21);
-    QTest::newRow("in_a_frame") << "number_discs_radio_6" << "Frame1" << QRect(184, 16, 25, 14);
+    QTest::newRow("in_a_frame") << "number_discs_radio_6" << "Frame1" << QRect(184, 16, 27, 14);  // grown for its caption
     QTest::newRow("check_box") << "Check4" << "SSTab1" << QRect(328, 328, 65, 17);
     QTest::newRow("disc_page_frame") << "Frame4" << "SSTab1" << QRect(8, 64, 665, 481);
     QTest::newRow("array_element") << "burn_test_no_radio:5" << "Frame25" << QRect(136, 16, 41, 17);
@@ -313,6 +347,110 @@ void MainWindowTest::sheet_boxes_fit_79_columns()
         const auto rows = [box](int block) { return box->document()->findBlockByNumber(block).layout()->lineCount(); };
         QVERIFY2(rows(0) == 1 && rows(1) == 2 && rows(2) == 1 && rows(3) == 2, name);
     }
+}
+
+// Where each caption of a label, option button or check box is drawn lies
+// inside its control and under no control drawn after it.
+void MainWindowTest::every_caption_shows_whole()
+{
+    for (QWidget* control : window->form().findChildren<QWidget*>()) {
+        QRect area = control->geometry();
+        if (auto* button = qobject_cast<QAbstractButton*>(control); button && !qobject_cast<QPushButton*>(button)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const auto contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+            area.setLeft(area.left() + button->style()->subElementRect(contents, &option, button).left());
+        } else if (!qobject_cast<QLabel*>(control)) {
+            continue;
+        }
+        const QString text = control->property("text").toString();
+        const QSize drawn(control->fontMetrics().horizontalAdvance(text), control->fontMetrics().height());
+        const QRect caption = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter, drawn, area);
+        QVERIFY2(control->geometry().contains(caption), qPrintable(text));
+        const QObjectList& siblings = control->parentWidget()->children();
+        for (qsizetype at = siblings.indexOf(control) + 1; at < siblings.size(); ++at)
+            if (auto* above = qobject_cast<QWidget*>(siblings[at]))
+                QVERIFY2(!above->geometry().intersects(caption), qPrintable(text + " under " + above->objectName()));
+    }
+}
+
+// At start-up, after a choice from a list and once the focus leaves.
+void MainWindowTest::unfocused_fields_show_their_start()
+{
+    auto* prompt = window->control<QComboBox>("Combo3")->lineEdit();
+    QCOMPARE(prompt->cursorPosition(), 0);
+    window->act("Combo6<Wait until after the repost, then ask.");
+    auto* choice = window->control<QComboBox>("Combo6")->lineEdit();
+    QCOMPARE(choice->cursorPosition(), 0);
+    QCOMPARE(choice->selectedText(), choice->text());
+    window->act("url_text=" + QString(200, 'w'));
+    window->press_tab();
+    QCOMPARE(window->control<QLineEdit>("url_text")->cursorPosition(), 0);
+}
+
+// Readme! opens one About window as designed, centred over the main window
+// yet owned by none; a second Readme! raises it, and the main window stays usable.
+void MainWindowTest::readme_opens_one_about_window_over_the_main_one()
+{
+    AboutForm* about = open_about();
+    QVERIFY(about);
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Relwiz"));
+    QCOMPARE(about->size(), QSize(382, 237));
+    QCOMPARE(about->minimumSize(), about->maximumSize());
+    QVERIFY(!about->isModal() && !about->parentWidget());
+    QVERIFY((about->geometry().center() - window->form().geometry().center()).manhattanLength() <= 1);
+    auto* ok = about->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    QCOMPARE(ok->geometry(), QRect(283, 175, 84, 23));
+    QTRY_COMPARE(QApplication::focusWidget(), ok);
+    auto* picture = about->findChild<QLabel*>(QStringLiteral("picIcon"));
+    QCOMPARE(picture->geometry(), QRect(16, 16, 36, 36));
+    QVERIFY(!picture->pixmap().isNull());
+    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0"));
+    for (QLabel* label : about->findChildren<QLabel*>())  // every caption whole
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+
+    window->form().activateWindow();
+    QCOMPARE(open_about(), about);
+    window->act({"program_title_text=Beside", "Command1"});
+    QVERIFY(window->preview_text().contains(QLatin1String("proudly presents Beside")));
+    QCOMPARE(open_about_windows(), QList<AboutForm*>{about});
+}
+
+void MainWindowTest::about_closes_and_unloads_on_ok_enter_esc_and_close_box()
+{
+    for (const auto& close : std::initializer_list<std::function<void(AboutForm*)>>{
+             [](AboutForm* about) { QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
+             [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+             [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+             [](AboutForm* about) { about->close(); }}) {
+        QPointer<AboutForm> about = open_about();  // loaded afresh from its design each time
+        QVERIFY(about);
+        QTRY_COMPARE(QApplication::focusWidget(), about->findChild<QPushButton*>("cmdOK"));
+        close(about);
+        QTRY_VERIFY(!about);
+        QVERIFY(open_about_windows().isEmpty());
+    }
+}
+
+// The program's own event loop, as main() runs it: it outlives the main
+// window while the About window is open, and ends with the last one.
+void MainWindowTest::program_ends_when_the_last_window_closes()
+{
+    bool running_after_main_window_closed = false;
+    QTimer::singleShot(0, [this, &running_after_main_window_closed] {
+        AboutForm* about = open_about();
+        if (!about)
+            return QCoreApplication::exit(2);
+        window->form().close();
+        QTimer::singleShot(100, [about, &running_after_main_window_closed] {
+            running_after_main_window_closed = about->isVisible();
+            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        });
+    });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(3); });  // never ended
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(running_after_main_window_closed);
+    QVERIFY(open_about_windows().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,5 +1,6 @@
-"""A private X server for one run (Xvfb), and what a window manager would do
-with the windows on it: find one by title, see it mapped, ask it to close."""
+# A private X server for one run (Xvfb), the clients started on it, and what
+# a window manager would do with their windows: find one by title, see it
+# mapped, ask it to close.
 
 import os
 import subprocess
@@ -14,9 +15,12 @@ class Failure(Exception):
     pass
 
 
-def wait_for(what, seconds, probe):
+# probe()'s first true answer; a Failure after `seconds`, or once `program` has ended.
+def wait_for(what, seconds, probe, program=None):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        if program and program.poll() is not None:
+            raise Failure(f"{program.args[0]} ended with status {program.returncode} while waiting for {what}")
         found = probe()
         if found:
             return found
@@ -24,54 +28,55 @@ def wait_for(what, seconds, probe):
     raise Failure(f"timed out waiting for {what}")
 
 
-def _free_display_number():
-    for number in range(91, 140):
-        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-            return number
-    raise Failure("no free display number")
-
-
-def _connect(name):
-    try:
-        return display.Display(name)
-    except Exception:
-        return None
-
-
+# with XvfbSession() as session: session.x is the connection,
+# session.environment what a client started on it needs. Clients started
+# with start() that still run when the session ends are killed.
 class XvfbSession:
-    """with XvfbSession() as session: session.x is the connection,
-    session.environment what a client started on it needs."""
-
     def __enter__(self):
+        self.programs = []
         # A runtime directory of the session's own (mode 0700), as a desktop
         # session gives its clients; root's shell under CI has none.
         self.runtime = tempfile.TemporaryDirectory(prefix="relwiz-xdg-")
-        self.number = _free_display_number()
+        # Xvfb picks a free display itself and writes its number once it
+        # accepts connections.
+        ready, told = os.pipe()
         self.server = subprocess.Popen(
-            ["Xvfb", f":{self.number}", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            wait_for("the X server", 20, lambda: os.path.exists(f"/tmp/.X11-unix/X{self.number}"))
-            self.x = wait_for("a connection to the X server", 20, lambda: _connect(f":{self.number}"))
-        except Failure:
-            self.__exit__(None, None, None)
-            raise
-        self.environment = dict(os.environ, DISPLAY=f":{self.number}", QT_QPA_PLATFORM="xcb",
+            ["Xvfb", "-displayfd", str(told), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            pass_fds=[told], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(told)
+        with os.fdopen(ready) as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            self.__exit__()
+            raise Failure(f"Xvfb ended with status {self.server.returncode} before taking a display")
+        self.number = int(number)
+        self.x = display.Display(f":{number}")
+        self.environment = dict(os.environ, DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb",
                                 XDG_RUNTIME_DIR=self.runtime.name)
         self.environment.pop("WAYLAND_DISPLAY", None)
         return self
 
     def __exit__(self, *_):
+        for program in self.programs:
+            if program.poll() is None:
+                program.kill()
+                program.wait()
         self.server.terminate()
         self.server.wait()
         self.runtime.cleanup()
+
+    # Starts a client and returns it with its window, once shown.
+    def start(self, command, title, **environment):
+        program = subprocess.Popen(command, env=dict(self.environment, **environment))
+        self.programs.append(program)
+        return program, wait_for(f"the window {title!r}", 30, lambda: self.window_titled(title), program)
 
     def title_of(self, window):
         name = window.get_full_property(self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING"))
         return name.value.decode("utf-8", "replace") if name else window.get_wm_name()
 
+    # The viewable window with this title, or None.
     def window_titled(self, title):
-        """The viewable window with this title, or None."""
         pending = [self.x.screen().root]
         while pending:
             window = pending.pop()
@@ -83,24 +88,17 @@ class XvfbSession:
                 continue
         return None
 
-    def request_close(self, window):
-        """WM_DELETE_WINDOW: the close box's request, not a kill."""
-        protocols = self.x.intern_atom("WM_PROTOCOLS")
-        delete = self.x.intern_atom("WM_DELETE_WINDOW")
-        event = protocol.event.ClientMessage(window=window, client_type=protocols,
-                                             data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+    # Asks the window to close as its close box would (WM_DELETE_WINDOW, not
+    # a kill) and expects its program to end with 0.
+    def close_and_wait(self, program, window, name):
+        event = protocol.event.ClientMessage(
+            window=window, client_type=self.x.intern_atom("WM_PROTOCOLS"),
+            data=(32, [self.x.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
         window.send_event(event, event_mask=X.NoEventMask)
         self.x.flush()
-
-    def close_and_wait(self, program, window, name):
-        """Asks the window to close and expects its program to end with 0."""
-        self.request_close(window)
-        try:
-            status = program.wait(timeout=15)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"{name} did not end after its window was asked to close")
-        if status != 0:
-            raise Failure(f"{name} ended with status {status}")
+        wait_for(f"{name} to end after its window was asked to close", 15, lambda: program.poll() is not None)
+        if program.returncode != 0:
+            raise Failure(f"{name} ended with status {program.returncode}")
 
 
 def run_or_fail(prefix, main):

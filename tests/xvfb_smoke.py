@@ -1,14 +1,12 @@
 #!/usr/bin/python3
-"""Starts the installed relwiz on a real X server (Xvfb, xcb platform), waits
-for its main window, checks the client area, saves a screenshot, and closes
-the window with a normal close request, as a window manager would.
-
-    xvfb_smoke.py RELWIZ SCREENSHOT.png
-"""
+# Starts the installed relwiz on a real X server (Xvfb, xcb platform), waits
+# for its main window, checks the client area, saves a screenshot, and closes
+# the window with a normal close request, as a window manager would.
+#
+#     xvfb_smoke.py RELWIZ SCREENSHOT.png
 
 import os
 import struct
-import subprocess
 import sys
 import time
 import zlib
@@ -16,7 +14,7 @@ import zlib
 from Xlib import X
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xvfb_session import Failure, XvfbSession, run_or_fail, wait_for  # noqa: E402
+from xvfb_session import Failure, XvfbSession, run_or_fail  # noqa: E402
 
 TITLE = "Relwiz 2000 - The CD Image .nfo Utility by Tobi"
 
@@ -37,26 +35,16 @@ def save_png(path, width, height, bgrx):
 def main():
     relwiz, screenshot = sys.argv[1], sys.argv[2]
     with XvfbSession() as session:
-        program = subprocess.Popen([relwiz], env=session.environment)
-        try:
-            def shown_window():
-                if program.poll() is not None:
-                    raise Failure(f"relwiz ended with status {program.returncode} before showing its window")
-                return session.window_titled(TITLE)
+        program, window = session.start([relwiz], TITLE)
+        geometry = window.get_geometry()
+        if (geometry.width, geometry.height) != (705, 554):
+            raise Failure(f"client area is {geometry.width} x {geometry.height}, not 705 x 554")
+        time.sleep(0.5)  # let the first paint land
+        image = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
+        save_png(screenshot, geometry.width, geometry.height, image.data)
 
-            window = wait_for("the main window", 30, shown_window)
-            geometry = window.get_geometry()
-            if (geometry.width, geometry.height) != (705, 554):
-                raise Failure(f"client area is {geometry.width} x {geometry.height}, not 705 x 554")
-            time.sleep(0.5)  # let the first paint land
-            image = window.get_image(0, 0, geometry.width, geometry.height, X.ZPixmap, 0xFFFFFFFF)
-            save_png(screenshot, geometry.width, geometry.height, image.data)
-
-            session.close_and_wait(program, window, "relwiz")
-            print(f"xvfb smoke: window 705 x 554 on :{session.number}, screenshot {screenshot}, exit 0")
-        finally:
-            if program.poll() is None:
-                program.kill()
+        session.close_and_wait(program, window, "relwiz")
+        print(f"xvfb smoke: window 705 x 554 on :{session.number}, screenshot {screenshot}, exit 0")
 
 
 if __name__ == "__main__":
