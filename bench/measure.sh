@@ -34,7 +34,7 @@ echo "   Create .nfo! of an all-ASCII 8 MiB sheet, with its encoding check, agai
 QT_QPA_PLATFORM=offscreen "$build/bench/group_nfo_bench"
 
 echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
-/usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"
+xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"
 
 echo "== soak: 1,000 Preview / Create .nfo! / Clear cycles in one window"
 soak="$(QT_QPA_PLATFORM=offscreen "$build/bench/soak_bench" 1000)"
