@@ -17,32 +17,20 @@ constexpr const char* rule = "--------------------------------------------------
 
 ReleaseSheet worked_example()
 {
-    ReleaseSheet s;
-    s.poster_name = "Poster42";
-    s.program_title = "Example Suite 4.0";
-    s.disc_type = "Application";
-    s.platform = "Windows 98 and 2000";
-    s.category = "Office suite";
-    s.image_is_cracked = YesNoChoice::No;
-    s.disc_count = 2;
-    s.serial_number = "Not needed";
-    s.release_group = "ExampleGroup";
-    s.image_creation_app = "CDRWIN";
-    s.url = "the publisher's home page";
-    s.group_posted_to = "alt.binaries.example";
-    s.news_server = "my provider's server";
-    s.parts_per_day = "40";
-    s.full_repost = YesNoChoice::Yes;
-    s.repost_commences = "3 days after original post";
-    s.fills_policy = "Wait until after the repost, then ask.";
-    s.support_sfv = s.support_covers = true;
-    s.discs[0] = {"GAME_CD1", ImageFormat::Iso, "game1.iso", "650000000", ".zip", "15000000", "44", "649000000",
-                  YesNoChoice::Yes, YesNoChoice::No};
-    s.discs[1] = {"GAME_CD2", ImageFormat::BinCue, "game2.bin", "681984000", ".rar", "15000000", "46", "679813120",
-                  YesNoChoice::No, YesNoChoice::Yes};
-    s.discs[2] = {"GAME_CD3", ImageFormat::Iso, "never printed", "", "", "", "", "", YesNoChoice::No, YesNoChoice::No};
-    s.release_group_nfo = "GROUP NAME\r\nrelease notes";
-    return s;
+    return {.program_title = "Example Suite 4.0", .disc_type = "Application", .platform = "Windows 98 and 2000",
+            .category = "Office suite", .image_is_cracked = YesNoChoice::No, .disc_count = 2,
+            .serial_number = "Not needed", .release_group = "ExampleGroup", .image_creation_app = "CDRWIN",
+            .url = "the publisher's home page", .release_group_nfo = "GROUP NAME\r\nrelease notes",
+            .poster_name = "Poster42", .group_posted_to = "alt.binaries.example",
+            .news_server = "my provider's server", .parts_per_day = "40", .full_repost = YesNoChoice::Yes,
+            .repost_commences = "3 days after original post", .fills_policy = "Wait until after the repost, then ask.",
+            .support_sfv = true, .support_covers = true,
+            .discs = {{{"GAME_CD1", ImageFormat::Iso, "game1.iso", "650000000", ".zip", "15000000", "44", "649000000",
+                        YesNoChoice::Yes, YesNoChoice::No},
+                       {"GAME_CD2", ImageFormat::BinCue, "game2.bin", "681984000", ".rar", "15000000", "46",
+                        "679813120", YesNoChoice::No, YesNoChoice::Yes},
+                       {"GAME_CD3", ImageFormat::Iso, "never printed", "", "", "", "", "", YesNoChoice::No,
+                        YesNoChoice::No}}}};  // beyond the count
 }
 
 // Every optional line of the sheet, and each choice both ways on some disc.
@@ -66,9 +54,9 @@ ReleaseSheet six_discs()
     return s;
 }
 
-const QByteArray support_line = "Support files posted........: ";
 const QByteArray after_post = "None, WTF!?\r\n\r\n";
-const QByteArray nfo_header = QByteArray(rule) + "\r\nRelease Group NFO" + QByteArray(62, ' ') + "\r\n" + rule + "\r\n\r\n";
+const QByteArray nfo_header =
+    QByteArray(rule) + "\r\nRelease Group NFO" + QByteArray(62, ' ') + "\r\n" + rule + "\r\n\r\n";
 
 }  // namespace
 
@@ -76,85 +64,60 @@ class ComposerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void whole_sheets_data();
-    void whole_sheets();
-    void one_change_data();
-    void one_change();
-};
-
-void ComposerTest::whole_sheets_data()
-{
-    QTest::addColumn<Change>("fill");
-    QTest::addColumn<QString>("golden");
-    QTest::newRow("worked_example") << Change([](ReleaseSheet& s) { s = worked_example(); }) << "worked_example.nfo";
-    QTest::newRow("empty_record") << Change([](ReleaseSheet&) {}) << "empty_record.nfo";
-    QTest::newRow("six_discs_every_optional_line") << Change([](ReleaseSheet& s) { s = six_discs(); })
-                                                   << "six_discs.nfo";
-}
-
-void ComposerTest::whole_sheets()
-{
-    QFETCH(Change, fill);
-    QFETCH(QString, golden);
-    ReleaseSheet sheet;
-    fill(sheet);
-    const std::string text = compose_sheet(sheet);
-    RELWIZ_COMPARE_TEXT(text, testing::golden(golden));
-    QVERIFY(text == compose_sheet(sheet));
-}
-
-void ComposerTest::one_change_data()
-{
-    QTest::addColumn<Change>("change");
-    QTest::addColumn<QByteArrayList>("edits");  // what the empty sheet holds, what it holds instead, ...
-
-    const auto row = [](const char* tag, Change change, QByteArrayList edits) {
-        QTest::newRow(tag) << change << edits;
-    };
-    const QByteArray category = "Program category............: \r\n";  // the rest is in the whole sheets
-    const QByteArray fills = "My fills policy.............: \r\n";
-    row("one_disc_left_empty", [](ReleaseSheet& s) { s.disc_count = 1; },
-        {category, category + "# of discs..................: 1\r\n", after_post,
-         after_post + rule + "\r\nDisc 1 Information" + QByteArray(61, ' ') + "\r\n" + rule + "\r\n\r\n" +
-             "Disc volume label...........: \r\nImage filename..............: \r\n"
-             "Image file size in bytes....: \r\nArchive format..............: \r\n"
-             "Archive part size in bytes..: \r\n# of parts for this disc:...: \r\n"
-             "Total archive size this disc: \r\n\r\n"});
-    row("repost_yes_without_a_day", [](ReleaseSheet& s) { s.full_repost = YesNoChoice::Yes; },
-        {fills, "Full repost?................: Yes, \r\n" + fills});
-    row("repost_unset_leaves_no_trace", [](ReleaseSheet& s) { s.repost_commences = "1 day"; }, {});
-    row("manuals_only", [](ReleaseSheet& s) { s.support_manuals = true; },
-        {support_line + "None, WTF!?", support_line + "manuals "});
-    row("blanks_around_headline_values", [](ReleaseSheet& s) { s.poster_name = "Poster "; s.program_title = " Title "; },
-        {"\r\n proudly presents \r\n", "\r\nPoster  proudly presents  Title \r\n"});
-    row("nfo_ending_in_a_line_end", [](ReleaseSheet& s) { s.release_group_nfo = "GROUP\r\n"; },
-        {after_post, after_post + nfo_header + "GROUP\r\n\r\n\r\n"});
-    row("nfo_of_one_blank", [](ReleaseSheet& s) { s.release_group_nfo = " "; },
-        {after_post, after_post + nfo_header + " \r\n\r\n"});
-    row("nfo_of_line_ends_only", [](ReleaseSheet& s) { s.release_group_nfo = "\r\n"; },
-        {after_post, after_post + nfo_header + "\r\n\r\n\r\n"});
-    row("line_breaks_inside_values", [](ReleaseSheet& s) { s.serial_number = "a\r\nb"; s.url = "c\nd\re"; },
-        {"Serial number...............: \r\n", "Serial number...............: a\r\nb\r\n",
-         "Go to  for more info", "Go to c\nd\re for more info"});
-    row("long_and_utf8_values_copied", [](ReleaseSheet& s) { s.disc_type = std::string(200, 'x'); s.fills_policy = "D\xc3\xa9j\xc3\xa0 \xe2\x82\xac"; },
-        {"Disc type...................: \r\n", "Disc type...................: " + QByteArray(200, 'x') + "\r\n",
-         fills, "My fills policy.............: D\xc3\xa9j\xc3\xa0 \xe2\x82\xac\r\n"});
-}
-
-void ComposerTest::one_change()
-{
-    QFETCH(Change, change);
-    QFETCH(QByteArrayList, edits);
-    QByteArray expected = QByteArray::fromStdString(golden(QStringLiteral("empty_record.nfo")));
-    for (qsizetype i = 0; i + 1 < edits.size(); i += 2) {
-        const qsizetype at = expected.indexOf(edits[i]);
-        QVERIFY2(at >= 0, edits[i].constData());
-        expected.replace(at, edits[i].size(), edits[i + 1]);
+    void whole_sheets()
+    {
+        RELWIZ_COMPARE_TEXT(compose_sheet(worked_example()), golden("worked_example.nfo"));
+        RELWIZ_COMPARE_TEXT(compose_sheet({}), golden("empty_record.nfo"));
+        RELWIZ_COMPARE_TEXT(compose_sheet(six_discs()), golden("six_discs.nfo"));
     }
-    ReleaseSheet sheet;
-    change(sheet);
-    RELWIZ_COMPARE_TEXT(compose_sheet(sheet), expected.toStdString());
-}
+
+    void one_change_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<QByteArrayList>("edits");  // what the empty sheet holds, what it holds instead, ...
+
+        const auto row = [](const char* tag, Change change, QByteArrayList edits) {
+            QTest::newRow(tag) << change << edits;
+        };
+        const QByteArray category = "Program category............: \r\n";  // the rest is in the whole sheets
+        const QByteArray fills = "My fills policy.............: \r\n";
+        row("one_disc_left_empty", [](ReleaseSheet& s) { s.disc_count = 1; },
+            {category, category + "# of discs..................: 1\r\n", after_post,
+             after_post + rule + "\r\nDisc 1 Information" + QByteArray(61, ' ') + "\r\n" + rule + "\r\n\r\n" +
+                 "Disc volume label...........: \r\nImage filename..............: \r\n"
+                 "Image file size in bytes....: \r\nArchive format..............: \r\n"
+                 "Archive part size in bytes..: \r\n# of parts for this disc:...: \r\n"
+                 "Total archive size this disc: \r\n\r\n"});
+        row("repost_yes_without_a_day", [](ReleaseSheet& s) { s.full_repost = YesNoChoice::Yes; },
+            {fills, "Full repost?................: Yes, \r\n" + fills});
+        row("repost_unset_leaves_no_trace", [](ReleaseSheet& s) { s.repost_commences = "1 day"; }, {});
+        row("manuals_only", [](ReleaseSheet& s) { s.support_manuals = true; },
+            {"posted........: None, WTF!?", "posted........: manuals "});
+        row("nfo_of_one_blank", [](ReleaseSheet& s) { s.release_group_nfo = " "; },
+            {after_post, after_post + nfo_header + " \r\n\r\n"});
+        row("nfo_of_line_ends_only", [](ReleaseSheet& s) { s.release_group_nfo = "\r\n"; },
+            {after_post, after_post + nfo_header + "\r\n\r\n\r\n"});
+        row("long_and_utf8_values_copied",
+            [](ReleaseSheet& s) { s.disc_type = std::string(200, 'x'); s.fills_policy = "Déjà €"; },
+            {"Disc type...................: \r\n", "Disc type...................: " + QByteArray(200, 'x') + "\r\n",
+             fills, "My fills policy.............: Déjà €\r\n"});
+    }
+
+    void one_change()
+    {
+        QFETCH(Change, change);
+        QFETCH(QByteArrayList, edits);
+        QByteArray expected = QByteArray::fromStdString(golden(QStringLiteral("empty_record.nfo")));
+        for (qsizetype i = 0; i + 1 < edits.size(); i += 2) {
+            const qsizetype at = expected.indexOf(edits[i]);
+            QVERIFY2(at >= 0, edits[i].constData());
+            expected.replace(at, edits[i].size(), edits[i + 1]);
+        }
+        ReleaseSheet sheet;
+        change(sheet);
+        RELWIZ_COMPARE_TEXT(compose_sheet(sheet), expected.toStdString());
+    }
+};
 
 QTEST_APPLESS_MAIN(ComposerTest)
 #include "composer_test.moc"

@@ -3,15 +3,7 @@
 // saved the way the user chooses.
 #include "window_driver.h"
 
-#include <QContextMenuEvent>
-#include <QDir>
-#include <QMenu>
-#include <QTemporaryDir>
-#include <QTextBlock>
-
 #include <sys/stat.h>
-
-#include <optional>
 
 using namespace relwiz;
 using namespace relwiz::testing;
@@ -30,193 +22,167 @@ QString write_file(const QString& name, const QByteArray& bytes)
 class FileImportTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void dos_art_keeps_its_bytes_from_file_to_file();
-    void drop_and_menu_insert_where_the_user_points();
-    void refused_files_change_nothing_data();
-    void refused_files_change_nothing();
-    void save_asks_only_when_windows_1252_falls_short_data();
-    void save_asks_only_when_windows_1252_falls_short();
-    void disc_page_fills_from_the_discs_files();
+    std::optional<WindowDriver> window;
 
-private:
     QPlainTextEdit* paste_box() { return window->control<QPlainTextEdit>("paste_nfo_text"); }
 
-    std::optional<QTemporaryDir> folder;
-    std::optional<WindowDriver> window;
-    QString previous_directory;
+private slots:
+    void init() { window.emplace(); }
+    void cleanup() { window.reset(); }
+
+    // Every byte from 0x20 to 0xFF in lines of art, inserted with Ctrl+O, saved as DOS text.
+    void dos_art_keeps_its_bytes_from_file_to_file()
+    {
+        QByteArray art;
+        for (int byte = 0x20; byte <= 0xFF; ++byte)
+            art += char(byte) + QByteArray(byte % 32 == 31 ? "\r\n" : "");
+        const QString path = write_file("GROUP.NFO", art);
+        window->act("program_title_text=Art");
+        window->answering(path, [this] { QTest::keyClick(window->focused(), Qt::Key_O, Qt::ControlModifier); });
+        QCOMPARE(window->form().focusWidget(), paste_box());
+        const QString inserted = paste_box()->toPlainText();
+        QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier);  // one step takes it back
+        QCOMPARE(paste_box()->toPlainText(), QString());
+        QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(paste_box()->toPlainText(), inserted);
+
+        const QString dos = "Save as &DOS text (CP437)";
+        const QString said = window->answering(dos, [this] { window->act({"Command1", "Command3"}); });
+        QVERIFY2(said.contains("[*" + dos + "][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
+        const QByteArray saved = file_bytes("Art.nfo");
+        QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + art + "\r\n\r\n" + QByteArray(79, '-')));
+        QVERIFY(saved.startsWith(QByteArray(79, '/') + "\r\n"));
+    }
+
+    void drop_and_menu_insert_where_the_user_points()
+    {
+        window->act("paste_nfo_text=first\nsecond");
+        const QString path = write_file("notes.txt", "caf\xe9\r\n");
+        const QRect second_line = paste_box()->cursorRect(QTextCursor(paste_box()->document()->findBlockByNumber(1)));
+        window->drop(paste_box()->viewport(), {QUrl::fromLocalFile(path)}, second_line.center() - QPoint(1, 0));
+        QCOMPARE(paste_box()->toPlainText(), QStringLiteral("first\ncaf\u00e9\nsecond"));
+        QCOMPARE(window->focused(), paste_box());
+
+        // The box's own menu offers it first, with Ctrl+O shown; the file replaces the selection.
+        QTest::keyClick(paste_box(), Qt::Key_A, Qt::ControlModifier);
+        QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), paste_box()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(paste_box(), &menu_key);
+        QAction* entry = QApplication::activePopupWidget()->actions().value(0);
+        QCOMPARE(entry->text() + ' ' + entry->shortcut().toString(), QStringLiteral("Insert .nfo file... Ctrl+O"));
+        window->answering(write_file("b.diz", "\xb2"), [entry] { entry->trigger(); });
+        QCOMPARE(paste_box()->toPlainText(), QStringLiteral("\u2593"));
+    }
+
+    // Each refusal names the file and its reason, and the box keeps its text.
+    void refused_files_change_nothing()
+    {
+        write_file("a.nfo", QByteArray("NUL\0", 4));
+        write_file("b.nfo", "text");
+        QVERIFY(QDir().mkdir("folder") && mkfifo("fifo.nfo", 0600) == 0);  // never opened, or the test would hang
+        QFile big(write_file("big.nfo", ""));
+        QVERIFY(big.resize((32 << 20) + 1));
+        window->act("paste_nfo_text=kept");
+        const std::pair<QStringList, QString> refusals[] = {  // names in the test's folder, or addresses
+            {{"https://example.org/group.nfo"}, "\"https://example.org/group.nfo\" is not a local file."},
+            {{"a.nfo", "b.nfo"}, "Drop one .nfo file at a time."},
+            {{"folder"}, "folder\" is a folder."},
+            {{"missing.nfo"}, "missing.nfo\" cannot be read: No such file or directory."},
+            {{"fifo.nfo"}, "fifo.nfo\" is not a regular file."},
+            {{"big.nfo"}, "big.nfo\" is larger than 32 MiB."},
+            {{"a.nfo"}, "a.nfo\" is not a text file."},
+        };
+        for (const auto& [dropped, said] : refusals) {
+            QList<QUrl> urls;
+            for (const QString& name : dropped)
+                urls << (name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
+            const QString warning = window->answering("OK", [&] { window->drop(paste_box()->viewport(), urls); });
+            QVERIFY2(warning.contains(said), qPrintable(warning));
+            QCOMPARE(paste_box()->toPlainText(), QStringLiteral("kept"));
+        }
+    }
+
+    void save_asks_only_when_windows_1252_falls_short_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QByteArray>("saved");  // null: nothing written
+        QTest::newRow("fits_windows_1252") << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
+        QTest::newRow("dos_text") << "a\n\u2588\u2593x" << "Save as &DOS text (CP437)"
+            << "2 characters of this sheet cannot be written in Windows-1252.\n"
+               "The first is \"\u2588\" (U+2588), on line 2, column 1."
+            << QByteArray("a\r\n\xdb\xb2x");
+        QTest::newRow("utf8") << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
+        QTest::newRow("replaced") << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
+        QTest::newRow("cancelled") << "\u2588" << "Cancel" << "" << QByteArray();
+        QTest::newRow("esc_cancels") << "\u2588" << "Esc" << "" << QByteArray();
+        QTest::newRow("beyond_cp437_utf8_first") << "ab\U0001F600\u4e2d" << "Enter"
+            << "2 characters of this sheet cannot be written in Windows-1252.\nThe first is \"\U0001F600\" (U+1F600), "
+               "on line 1, column 3.\n\nDOS text (CP437) cannot hold them either. UTF-8 holds them all; Replace with ? "
+               "writes \"?\" for each, as sheets were always saved.\n[*Save as &UTF-8][&Replace with ?][Cancel]"
+            << QByteArray("ab\xf0\x9f\x98\x80\xe4\xb8\xad");
+    }
+
+    void save_asks_only_when_windows_1252_falls_short()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, answer);
+        QFETCH(QString, asked);
+        QFETCH(QByteArray, saved);
+        window->act("program_title_text=Sheet");
+        auto* preview = window->control<QPlainTextEdit>("preview_text");
+        preview->setPlainText(sheet);
+        const QString said = window->answering(answer, [this] { window->act("Command3"); });
+        QVERIFY2(answer.isEmpty() ? said.isEmpty() : said.contains(asked), qPrintable(said));
+        QCOMPARE(file_bytes("Sheet.nfo"), saved.isNull() ? QByteArray("<Sheet.nfo cannot be read>") : saved);
+        QCOMPARE(preview->toPlainText(), sheet);
+    }
+
+    // Ctrl+O on Disc 1 Info takes the image, a drop of its folder onto a field
+    // the parts; each filled field keeps the user's text in its Undo.
+    void disc_page_fills_from_the_discs_files()
+    {
+        QByteArray image(18 * 2048, '\0');  // a primary descriptor at sector 16, the set's end at 17
+        image.replace(16 * 2048, 6, "\x01" "CD001").replace(16 * 2048 + 40, 12, "GAME_DISC   ");
+        image.replace(17 * 2048, 6, "\xff" "CD001");
+        QVERIFY(QDir().mkdir("disc") && QDir::setCurrent("disc"));
+        const QString iso = write_file("Game.ISO", image);
+        for (const char* part : {"game.rar", "game.r00", "game.r01", "game.sfv"})
+            write_file(part, QByteArray(part == QByteArray("game.r01") ? 40 : 100, 'x'));
+        QDir::setCurrent("..");
+        window->act({"number_discs_radio_1", "image_file_size_text:0=typed", "overburn_yes_radio:0"});
+        window->answering(iso, [this] { QTest::keyClick(window->focused(), Qt::Key_O, Qt::ControlModifier); });
+        auto* size = window->control<QLineEdit>("image_file_size_text", 0);
+        QCOMPARE(size->text(), QStringLiteral("36864"));
+        QTest::keyClick(size, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(size->text(), QStringLiteral("typed"));
+        QTest::keyClick(size, Qt::Key_Y, Qt::ControlModifier);
+
+        const QString disc = QDir::current().absoluteFilePath("disc");
+        window->drop(window->control("volume_label_text", 0), {QUrl::fromLocalFile(disc)});
+        window->act({"Command1", "Command3"});
+        QVERIFY(file_bytes(".nfo").contains("Disc 1 Information" + QByteArray(61, ' ') + "\r\n" + QByteArray(79, '-') +
+                                            "\r\n\r\n"
+                                            "Disc volume label...........: GAME_DISC\r\n"
+                                            "Image format................: .iso\r\n"
+                                            "Image filename..............: Game.ISO\r\n"
+                                            "Image file size in bytes....: 36864\r\n"
+                                            "Archive format..............: .rar\r\n"
+                                            "Archive part size in bytes..: 100\r\n"
+                                            "# of parts for this disc:...: 3\r\n"
+                                            "Total archive size this disc: 240\r\n"
+                                            "80 min CDR required?........: No\r\n"));
+
+        // A gap in the set: named, and Disc 2 Info left as it was.
+        window->act("archive_size_text:1=kept");
+        const QString warning = window->answering("OK", [&] {
+            window->drop(window->control("Frame8"), {QUrl::fromLocalFile(disc + "/game.rar"),
+                                                           QUrl::fromLocalFile(disc + "/game.r01")});
+        });
+        QVERIFY2(warning.startsWith("game.r00 is missing.\nNothing on Disc 2 Info was changed."), qPrintable(warning));
+        QCOMPARE(window->control<QLineEdit>("archive_size_text", 1)->text(), QStringLiteral("kept"));
+    }
 };
-
-void FileImportTest::init()
-{
-    folder.emplace();
-    previous_directory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder->path()));
-    window.emplace();
-}
-
-void FileImportTest::cleanup()
-{
-    window.reset();
-    QDir::setCurrent(previous_directory);
-    folder.reset();
-}
-
-// Every byte from 0x20 to 0xFF in lines of art, inserted with Ctrl+O, saved as DOS text.
-void FileImportTest::dos_art_keeps_its_bytes_from_file_to_file()
-{
-    QByteArray art;
-    for (int byte = 0x20; byte <= 0xFF; ++byte)
-        art += char(byte) + QByteArray(byte % 32 == 31 ? "\r\n" : "");
-    const QString path = write_file("GROUP.NFO", art);
-    window->act("program_title_text=Art");
-    WindowDriver::answering(path, [] { QTest::keyClick(WindowDriver::focused(), Qt::Key_O, Qt::ControlModifier); });
-    QCOMPARE(window->form().focusWidget(), paste_box());
-    const QString inserted = paste_box()->toPlainText();
-    QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier);  // one step takes it back
-    QCOMPARE(paste_box()->toPlainText(), QString());
-    QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(paste_box()->toPlainText(), inserted);
-
-    const QString said = WindowDriver::answering("Save as &DOS text (CP437)", [this] { window->act({"Command1", "Command3"}); });
-    QVERIFY2(said.contains("[*Save as &DOS text (CP437)][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
-    const QByteArray saved = file_bytes("Art.nfo");
-    QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + art + "\r\n\r\n" + QByteArray(79, '-')));
-    QVERIFY(saved.startsWith(QByteArray(79, '/') + "\r\n"));
-}
-
-void FileImportTest::drop_and_menu_insert_where_the_user_points()
-{
-    window->act("paste_nfo_text=first\nsecond");
-    const QString path = write_file("notes.txt", "caf\xe9\r\n");
-    const QRect second_line = paste_box()->cursorRect(QTextCursor(paste_box()->document()->findBlockByNumber(1)));
-    WindowDriver::drop(paste_box()->viewport(), {QUrl::fromLocalFile(path)}, second_line.center() - QPoint(1, 0));
-    QCOMPARE(paste_box()->toPlainText(), QStringLiteral("first\ncaf\u00e9\nsecond"));
-    QCOMPARE(window->focused(), paste_box());
-
-    // The box's own menu offers it first, with Ctrl+O shown; the file replaces the selection.
-    QTest::keyClick(paste_box(), Qt::Key_A, Qt::ControlModifier);
-    QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, QPoint(5, 5), paste_box()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(paste_box(), &menu_key);
-    QAction* entry = QApplication::activePopupWidget()->actions().value(0);
-    QCOMPARE(entry->text() + ' ' + entry->shortcut().toString(), QStringLiteral("Insert .nfo file... Ctrl+O"));
-    WindowDriver::answering(write_file("b.diz", "\xb2"), [entry] { entry->trigger(); });
-    QCOMPARE(paste_box()->toPlainText(), QStringLiteral("\u2593"));
-}
-
-void FileImportTest::refused_files_change_nothing_data()
-{
-    QTest::addColumn<QStringList>("dropped");  // names in the test's folder, or addresses
-    QTest::addColumn<QString>("said");
-    QTest::newRow("web_address") << QStringList{"https://example.org/group.nfo"}
-                                 << "\"https://example.org/group.nfo\" is not a local file.";
-    QTest::newRow("two_files") << QStringList{"a.nfo", "b.nfo"} << "Drop one .nfo file at a time.";
-    QTest::newRow("folder") << QStringList{"folder"} << "folder\" is a folder.";
-    QTest::newRow("missing") << QStringList{"missing.nfo"} << "missing.nfo\" cannot be read: No such file or directory.";
-    QTest::newRow("fifo") << QStringList{"fifo.nfo"} << "fifo.nfo\" is not a regular file.";
-    QTest::newRow("larger_than_32_mib") << QStringList{"big.nfo"} << "big.nfo\" is larger than 32 MiB.";
-    QTest::newRow("nul_byte") << QStringList{"a.nfo"} << "a.nfo\" is not a text file.";
-}
-
-void FileImportTest::refused_files_change_nothing()
-{
-    QFETCH(QStringList, dropped);
-    QFETCH(QString, said);
-    QList<QUrl> urls;
-    for (const QString& name : dropped)
-        urls << (name.contains(':') ? QUrl(name) : QUrl::fromLocalFile(QDir::current().absoluteFilePath(name)));
-    write_file("a.nfo", QByteArray("NUL\0", 4));
-    write_file("b.nfo", "text");
-    QVERIFY(QDir().mkdir("folder") && mkfifo("fifo.nfo", 0600) == 0);  // never opened, or the test would hang
-    QFile big(write_file("big.nfo", ""));
-    QVERIFY(big.resize((32 << 20) + 1));
-    window->act("paste_nfo_text=kept");
-    const QString warning = WindowDriver::answering("OK", [&] { WindowDriver::drop(paste_box()->viewport(), urls); });
-    QVERIFY2(warning.contains(said), qPrintable(warning));
-    QCOMPARE(paste_box()->toPlainText(), QStringLiteral("kept"));
-}
-
-void FileImportTest::save_asks_only_when_windows_1252_falls_short_data()
-{
-    QTest::addColumn<QString>("sheet");
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("asked");
-    QTest::addColumn<QByteArray>("saved");  // null: nothing written
-    QTest::newRow("fits_windows_1252") << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
-    QTest::newRow("dos_text") << "a\n\u2588\u2593x" << "Save as &DOS text (CP437)"
-        << "2 characters of this sheet cannot be written in Windows-1252.\nThe first is \"\u2588\" (U+2588), on line 2, column 1."
-        << QByteArray("a\r\n\xdb\xb2x");
-    QTest::newRow("utf8") << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
-    QTest::newRow("replaced") << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
-    QTest::newRow("cancelled") << "\u2588" << "Cancel" << "" << QByteArray();
-    QTest::newRow("esc_cancels") << "\u2588" << "Esc" << "" << QByteArray();
-    QTest::newRow("beyond_cp437_utf8_first") << "ab\U0001F600\u4e2d" << "Enter"
-        << "2 characters of this sheet cannot be written in Windows-1252.\nThe first is \"\U0001F600\" (U+1F600), "
-           "on line 1, column 3.\n\nDOS text (CP437) cannot hold them either. UTF-8 holds them all; Replace with ? writes "
-           "\"?\" for each, as sheets were always saved.\n[*Save as &UTF-8][&Replace with ?][Cancel]"
-        << QByteArray("ab\xf0\x9f\x98\x80\xe4\xb8\xad");
-}
-
-void FileImportTest::save_asks_only_when_windows_1252_falls_short()
-{
-    QFETCH(QString, sheet);
-    QFETCH(QString, answer);
-    QFETCH(QString, asked);
-    QFETCH(QByteArray, saved);
-    window->act("program_title_text=Sheet");
-    auto* preview = window->control<QPlainTextEdit>("preview_text");
-    preview->setPlainText(sheet);
-    const QString said = WindowDriver::answering(answer, [this] { window->act("Command3"); });
-    QVERIFY2(answer.isEmpty() ? said.isEmpty() : said.contains(asked), qPrintable(said));
-    QCOMPARE(file_bytes("Sheet.nfo"), saved.isNull() ? QByteArray("<Sheet.nfo cannot be read>") : saved);
-    QCOMPARE(preview->toPlainText(), sheet);
-}
-
-// Ctrl+O on Disc 1 Info takes the image, a drop of its folder onto a field
-// the parts; each filled field keeps the user's text in its Undo.
-void FileImportTest::disc_page_fills_from_the_discs_files()
-{
-    QByteArray image(18 * 2048, '\0');  // a primary descriptor at sector 16, the set's end at 17
-    image.replace(16 * 2048, 6, "\x01" "CD001").replace(16 * 2048 + 40, 12, "GAME_DISC   ");
-    image.replace(17 * 2048, 6, "\xff" "CD001");
-    QVERIFY(QDir().mkdir("disc") && QDir::setCurrent("disc"));
-    const QString iso = write_file("Game.ISO", image);
-    for (const char* part : {"game.rar", "game.r00", "game.r01", "game.sfv"})
-        write_file(part, QByteArray(part == QByteArray("game.r01") ? 40 : 100, 'x'));
-    QDir::setCurrent("..");
-    window->act({"number_discs_radio_1", "image_file_size_text:0=typed", "overburn_yes_radio:0"});
-    WindowDriver::answering(iso, [] { QTest::keyClick(WindowDriver::focused(), Qt::Key_O, Qt::ControlModifier); });
-    auto* size = window->control<QLineEdit>("image_file_size_text", 0);
-    QCOMPARE(size->text(), QStringLiteral("36864"));
-    QTest::keyClick(size, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(size->text(), QStringLiteral("typed"));
-    QTest::keyClick(size, Qt::Key_Y, Qt::ControlModifier);
-
-    WindowDriver::drop(window->control("volume_label_text", 0), {QUrl::fromLocalFile(folder->filePath("disc"))});
-    window->act({"Command1", "Command3"});
-    QVERIFY(file_bytes(".nfo").contains("Disc 1 Information" + QByteArray(61, ' ') + "\r\n" + QByteArray(79, '-') +
-                                        "\r\n\r\n"
-                                        "Disc volume label...........: GAME_DISC\r\n"
-                                        "Image format................: .iso\r\n"
-                                        "Image filename..............: Game.ISO\r\n"
-                                        "Image file size in bytes....: 36864\r\n"
-                                        "Archive format..............: .rar\r\n"
-                                        "Archive part size in bytes..: 100\r\n"
-                                        "# of parts for this disc:...: 3\r\n"
-                                        "Total archive size this disc: 240\r\n"
-                                        "80 min CDR required?........: No\r\n"));
-
-    // A gap in the set: named, and Disc 2 Info left as it was.
-    window->act("archive_size_text:1=kept");
-    const QString warning = WindowDriver::answering("OK", [this] {
-        WindowDriver::drop(window->control("Frame8"), {QUrl::fromLocalFile(folder->filePath("disc/game.rar")),
-                                                       QUrl::fromLocalFile(folder->filePath("disc/game.r01"))});
-    });
-    QVERIFY2(warning.startsWith("game.r00 is missing.\nNothing on Disc 2 Info was changed."), qPrintable(warning));
-    QCOMPARE(window->control<QLineEdit>("archive_size_text", 1)->text(), QStringLiteral("kept"));
-}
 
 QTEST_MAIN(FileImportTest)
 #include "file_import_test.moc"

@@ -3,20 +3,6 @@
 #include "about_form.h"
 #include "window_driver.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPointer>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QDir>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTextBlock>
-#include <QTextLayout>
-
-#include <optional>
-
 using namespace relwiz;
 using namespace relwiz::testing;
 
@@ -29,15 +15,6 @@ std::string start_up_sheet(const std::string& title = {})
     return sheet.insert(sheet.find(" proudly presents ") + 18, title);
 }
 
-QList<AboutForm*> open_about_windows()
-{
-    QList<AboutForm*> open;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* about = qobject_cast<AboutForm*>(widget); about && about->isVisible())
-            open << about;
-    return open;
-}
-
 QStringList folder_entries()
 {
     return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
@@ -48,29 +25,8 @@ QStringList folder_entries()
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
-    void opens_ready_and_previews_the_start_up_state();
-    void fill_in_every_tab_and_save();
-    void edit_the_preview_and_save();
-    void failed_save_changes_nothing_data();
-    void failed_save_changes_nothing();
-    void focus_follows_the_design_order_data();
-    void focus_follows_the_design_order();
-    void keys_switch_tabs_from_anywhere();
-    void choices_data();
-    void choices();
-    void controls_stand_where_designed_data();
-    void controls_stand_where_designed();
-    void sheet_boxes_fit_79_columns();
-    void every_caption_shows_whole();
-    void readme_opens_one_about_window_over_the_main_one();
-    void about_closes_and_unloads_on_ok_enter_esc_and_close_box();
-    void program_ends_when_the_last_window_closes();
-    void unfocused_fields_show_their_start();
+    std::optional<WindowDriver> window;
 
-private:
     AboutForm* open_about()
     {
         window->act("Command4");
@@ -78,380 +34,318 @@ private:
         return about && QTest::qWaitForWindowExposed(about) ? about : nullptr;
     }
 
-    std::optional<QTemporaryDir> folder;
-    std::optional<WindowDriver> window;
-    QString previous_directory;
-};
+private slots:
+    void init() { window.emplace(); }
+    void cleanup() { window.reset(); }
 
-void MainWindowTest::init()
-{
-    folder.emplace();
-    previous_directory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(folder->path()));
-    window.emplace();
-}
-
-void MainWindowTest::cleanup()
-{
-    window.reset();
-    QDir::setCurrent(previous_directory);
-    folder.reset();
-}
-
-void MainWindowTest::opens_ready_and_previews_the_start_up_state()
-{
-    MainForm& form = window->form();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
-    QCOMPARE(form.size(), QSize(705, 554));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(form.windowIcon().availableSizes().contains(QSize(64, 64)));  // for HiDPI title bars
-    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QTRY_COMPARE(window->focused(), window->tabs().strip());
-    QVERIFY(window->tabs().page(0)->isVisible() && !window->control("poster_name_text")->isVisible());
-    window->act("Command3");  // empty title, empty box: ".nfo" of zero bytes
-    QCOMPARE(file_bytes(".nfo"), QByteArray());
-    window->act({"Command1", "Command3"});
-    QCOMPARE(window->preview_text(), as_shown(start_up_sheet()));
-    RELWIZ_COMPARE_TEXT(file_bytes(".nfo").toStdString(), start_up_sheet());
-}
-
-void MainWindowTest::fill_in_every_tab_and_save()
-{
-    window->act({"program_title_text=Example Suite 4.0", "Combo1<Application", "Combo2<Windows 98 and 2000",
-                 "category_text=Office suite", "image_is_cracked_no_radio", "number_discs_radio_2",
-                 "serial_number_text=Not needed", "release_group_text=ExampleGroup", "Combo3<CDRWIN",
-                 "url_text=the publisher's home page", "paste_nfo_text=GROUP NAME\nrelease notes",
-                 "poster_name_text=Poster42", "group_text=alt.binaries.example", "server_text=my provider's server",
-                 "Combo4<40", "full_repost_yes_radio", "Combo5<3 days after original post",
-                 "Combo6<Wait until after the repost, then ask.", "Check1", "Check3",
-                 "volume_label_text:0=GAME_CD1", "image_format_iso_radio:0", "image_filename_text:0=game1.iso",
-                 "image_file_size_text:0=650000000", "archive_format_combo:0<.zip", "archive_part_size_text:0=15000000",
-                 "number_parts_text:0=44", "archive_size_text:0=649000000", "overburn_yes_radio:0", "burn_test_no_radio:0",
-                 "volume_label_text:1=GAME_CD2", "image_format_bin_radio:1", "image_filename_text:1=game2.bin",
-                 "image_file_size_text:1=681984000", "archive_format_combo:1<.rar", "archive_part_size_text:1=15000000",
-                 "number_parts_text:1=46", "archive_size_text:1=679813120", "overburn_no_radio:1", "burn_test_yes_radio:1",
-                 "volume_label_text:2=GAME_CD3", "image_filename_text:2=never printed",  // beyond the count
-                 "Command1", "Command3"});
-    RELWIZ_COMPARE_TEXT(file_bytes("Example Suite 4.0.nfo").toStdString(), golden("worked_example.nfo"));
-    QCOMPARE(window->control<QLineEdit>("image_filename_text", 2)->text(), QStringLiteral("never printed"));
-    window->act("Command1");
-    QCOMPARE(window->preview_text(), as_shown(golden("worked_example.nfo")));
-}
-
-void MainWindowTest::edit_the_preview_and_save()
-{
-    QFile old("Edited.nfo");  // longer than the new sheet: nothing of it may remain
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(100000, 'x')) == 100000 && old.flush());
-    // The sheet keeps the title it was previewed with; the file takes the new one.
-    window->act({"program_title_text=Old", "Command1", "program_title_text=Edited", "preview_text"});
-    QTest::keyClick(window->focused(), Qt::Key_End, Qt::ControlModifier);
-    WindowDriver::type(window->focused(), "\nHand typed \u00e9");
-    window->act("Command3");
-    RELWIZ_COMPARE_TEXT(file_bytes("Edited.nfo").toStdString(), start_up_sheet("Old") + "\r\nHand typed \xe9");
-    QCOMPARE(folder_entries(), QStringList{"Edited.nfo"});
-    window->act({"Check2", "Command2"});
-    QCOMPARE(window->preview_text(), QString());
-    QVERIFY(window->control<QCheckBox>("Check2")->isChecked());
-    window->act("Command1");
-    QVERIFY(window->preview_text().contains("Support files posted........: .cue \n"));
-    QVERIFY(!window->preview_text().contains("Hand typed"));
-    // Clear and Preview are each one step that Undo takes back, hand edits and all.
-    window->act("preview_text");
-    QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(window->preview_text(), QString());
-    QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(window->preview_text().endsWith("\nHand typed \u00e9"));
-}
-
-void MainWindowTest::failed_save_changes_nothing_data()
-{
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("missing_folder") << "no such folder/sheet" << "No such file or directory";
-    QTest::newRow("under_a_regular_file") << "plain_file/sheet" << "Not a directory";
-    QTest::newRow("target_is_a_directory") << "a_folder" << "directory";
-    QTest::newRow("nul_in_title") << QStringLiteral("bad") + QChar(0) + "name" << "NUL";
-}
-
-void MainWindowTest::failed_save_changes_nothing()
-{
-    QFETCH(QString, title);
-    QFETCH(QString, reason);
-    QFile plain("plain_file");
-    QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("kept") == 4 && plain.flush() && QDir().mkdir("a_folder.nfo"));
-    window->control<QLineEdit>("program_title_text")->setText(title);  // a NUL cannot be typed
-    window->act("Command1");
-    const QString shown = window->preview_text();
-    const QString said = WindowDriver::answering("OK", [this] { window->act("Command3"); });
-    QVERIFY2(said.contains(QDir::current().absoluteFilePath(title.section(QChar(0), 0, 0))), qPrintable(said));
-    QVERIFY2(said.contains(reason, Qt::CaseInsensitive), qPrintable(said));
-    QCOMPARE(window->preview_text(), shown);
-    QCOMPARE(window->control<QLineEdit>("program_title_text")->text(), title);
-    QCOMPARE(folder_entries(), (QStringList{"a_folder.nfo", "plain_file"}));
-    QCOMPARE(file_bytes("plain_file"), QByteArray("kept"));
-}
-
-void MainWindowTest::focus_follows_the_design_order_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QStringList>("order");
-    QTest::newRow("general_info") << 0 << QStringList{"Combo1", "Combo2", "category_text", "number_discs_radio_1",
-        "number_discs_radio_2", "number_discs_radio_3", "number_discs_radio_4", "number_discs_radio_5",
-        "number_discs_radio_6", "program_title_text", "release_group_text", "url_text", "Combo3",
-        "image_is_cracked_no_radio", "image_is_cracked_yes_radio", "paste_nfo_text", "serial_number_text"};
-    QTest::newRow("post_info") << 1 << QStringList{"poster_name_text", "group_text", "server_text", "Combo4",
-        "full_repost_yes_radio", "full_repost_no_radio", "Combo5", "Combo6", "Check1", "Check2", "Check3", "Check4"};
-    const QStringList top_down = {"volume_label_text", "image_filename_text", "image_file_size_text",
-        "archive_format_combo", "archive_part_size_text", "number_parts_text", "archive_size_text",
-        "image_format_bin_radio", "image_format_iso_radio", "overburn_no_radio", "overburn_yes_radio",
-        "burn_test_yes_radio", "burn_test_no_radio"};
-    QTest::newRow("disc_1_top_down") << 2 << top_down;
-    QTest::newRow("disc_6_bottom_up") << 7 << QStringList(top_down.rbegin(), top_down.rend());
-    QTest::newRow("preview") << 8 << QStringList{"preview_text", "Command1", "Command2", "Command3", "Command4"};
-}
-
-void MainWindowTest::focus_follows_the_design_order()
-{
-    QFETCH(int, tab);
-    QFETCH(QStringList, order);
-    window->click_tab(tab);
-    QTRY_COMPARE(window->focused(), window->tabs().strip());
-    for (const QString& name : order) {
-        window->press_tab();
-        QCOMPARE(window->focused()->objectName(), name);
-        QVERIFY(window->tabs().page(tab)->isAncestorOf(window->focused()));
+    void opens_ready_and_previews_the_start_up_state()
+    {
+        MainForm& form = window->form();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
+        QCOMPARE(form.size(), QSize(705, 554));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(form.windowIcon().availableSizes().contains(QSize(64, 64)));  // for HiDPI title bars
+        QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QTRY_COMPARE(window->focused(), window->tabs().strip());
+        QVERIFY(window->tabs().page(0)->isVisible() && !window->control("poster_name_text")->isVisible());
+        window->act("Command3");  // empty title, empty box: ".nfo" of zero bytes
+        QCOMPARE(file_bytes(".nfo"), QByteArray());
+        window->act({"Command1", "Command3"});
+        RELWIZ_COMPARE_TEXT(file_bytes(".nfo").toStdString(), start_up_sheet());
     }
-    window->press_tab();  // past the page's last control, back to the strip, and back again
-    QCOMPARE(window->focused(), window->tabs().strip());
-    window->press_tab(Qt::ShiftModifier);
-    QCOMPARE(window->focused()->objectName(), order.last());
-    if (tab == 0) {  // a sheet box takes no tab character: Tab moves on, both ways
-        window->press_tab(Qt::ShiftModifier);
-        window->press_tab();
-        QCOMPARE(window->control<QPlainTextEdit>("paste_nfo_text")->toPlainText(), QString());
-        QCOMPARE(window->focused()->objectName(), QStringLiteral("serial_number_text"));
+
+    void fill_in_every_tab_and_save()
+    {
+        window->act({"program_title_text=Example Suite 4.0", "Combo1<Application", "Combo2<Windows 98 and 2000",
+                     "category_text=Office suite", "image_is_cracked_no_radio", "number_discs_radio_2",
+                     "serial_number_text=Not needed", "release_group_text=ExampleGroup", "Combo3<CDRWIN",
+                     "url_text=the publisher's home page", "paste_nfo_text=GROUP NAME\nrelease notes",
+                     "poster_name_text=Poster42", "group_text=alt.binaries.example",
+                     "server_text=my provider's server", "Combo4<40", "full_repost_yes_radio",
+                     "Combo5<3 days after original post", "Combo6<Wait until after the repost, then ask.",
+                     "Check1", "Check3", "volume_label_text:0=GAME_CD1", "image_format_iso_radio:0",
+                     "image_filename_text:0=game1.iso", "image_file_size_text:0=650000000",
+                     "archive_format_combo:0<.zip", "archive_part_size_text:0=15000000", "number_parts_text:0=44",
+                     "archive_size_text:0=649000000", "overburn_yes_radio:0", "burn_test_no_radio:0",
+                     "volume_label_text:1=GAME_CD2", "image_format_bin_radio:1", "image_filename_text:1=game2.bin",
+                     "image_file_size_text:1=681984000", "archive_format_combo:1<.rar",
+                     "archive_part_size_text:1=15000000", "number_parts_text:1=46", "archive_size_text:1=679813120",
+                     "overburn_no_radio:1", "burn_test_yes_radio:1", "volume_label_text:2=GAME_CD3",
+                     "image_filename_text:2=never printed",  // beyond the count
+                     "Command1", "Command3"});
+        RELWIZ_COMPARE_TEXT(file_bytes("Example Suite 4.0.nfo").toStdString(), golden("worked_example.nfo"));
+        window->act("Command1");  // a second Preview replaces the first
+        QCOMPARE(window->preview_text(), QString::fromStdString(golden("worked_example.nfo")).replace("\r\n", "\n"));
     }
-}
 
-void MainWindowTest::keys_switch_tabs_from_anywhere()
-{
-    const struct {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int tab;
-        bool from_a_field = false;  // typing into a field of "Disc 2 Info" first, not on the strip
-    } presses[] = {
-        {Qt::Key_Right, {}, 1}, {Qt::Key_Down, {}, 4}, {Qt::Key_Left, {}, 3}, {Qt::Key_End, {}, 8},
-        {Qt::Key_Up, {}, 5}, {Qt::Key_Home, {}, 0}, {Qt::Key_PageUp, Qt::ControlModifier, 8},  // wraps round
-        {Qt::Key_PageDown, Qt::ControlModifier, 0}, {Qt::Key_Tab, Qt::ControlModifier, 4, true},
-        {Qt::Key_PageDown, Qt::ControlModifier, 4, true}, {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, true},
-        {Qt::Key_PageUp, Qt::ControlModifier, 2, true},
-    };
-    for (const auto& press : presses) {
-        if (press.from_a_field)
-            window->act("volume_label_text:1=CD2");
-        QTest::keyClick(window->focused(), press.key, press.modifiers);
-        QCOMPARE(window->tabs().current_index(), press.tab);
-        QVERIFY(window->tabs().page(press.tab)->isVisible());
+    void edit_the_preview_and_save()
+    {
+        QFile old("Edited.nfo");  // longer than the new sheet: nothing of it may remain
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(100000, 'x')) == 100000 && old.flush());
+        // The sheet keeps the title it was previewed with; the file takes the new one.
+        window->act({"program_title_text=Old", "Command1", "program_title_text=Edited", "preview_text"});
+        QTest::keyClick(window->focused(), Qt::Key_End, Qt::ControlModifier);
+        window->type(window->focused(), "\nHand typed \u00e9");
+        window->act("Command3");
+        RELWIZ_COMPARE_TEXT(file_bytes("Edited.nfo").toStdString(), start_up_sheet("Old") + "\r\nHand typed \xe9");
+        QCOMPARE(folder_entries(), QStringList{"Edited.nfo"});
+        window->act({"Check2", "Command2"});
+        QCOMPARE(window->preview_text(), QString());
+        window->act("Command1");  // Clear left the check box as it was
+        QVERIFY(window->preview_text().contains("Support files posted........: .cue \n"));
+        QVERIFY(!window->preview_text().contains("Hand typed"));
+        // Clear and Preview are each one step that Undo takes back, hand edits and all.
+        window->act("preview_text");
+        QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window->preview_text(), QString());
+        QTest::keyClick(window->focused(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(window->preview_text().endsWith("\nHand typed \u00e9"));
     }
-    QCOMPARE(window->control<QLineEdit>("volume_label_text", 1)->text(), QStringLiteral("CD2"));
-}
 
-// What a person does with option buttons, check boxes and combo boxes, and
-// the lines the Preview must show for it.
-void MainWindowTest::choices_data()
-{
-    QTest::addColumn<QStringList>("actions");
-    QTest::addColumn<QStringList>("shown");
-    QTest::newRow("disc_count_moves_but_never_clears")
-        << QStringList{"number_discs_radio_2", "number_discs_radio_5", "number_discs_radio_5"}
-        << QStringList{"# of discs..................: 5\nSerial", "Disc 5 Information"};
-    QTest::newRow("cracked_pair") << QStringList{"image_is_cracked_yes_radio", "image_is_cracked_no_radio"}
-                                  << QStringList{"here\nImage is 'cracked'?.........: No\nSerial"};
-    QTest::newRow("repost_pair") << QStringList{"full_repost_no_radio", "full_repost_yes_radio"}
-                                 << QStringList{"Full repost?................: Yes, \nMy fills"};
-    QTest::newRow("each_disc_pair_its_own_group")
-        << QStringList{"number_discs_radio_3", "image_format_iso_radio:2", "image_format_bin_radio:2",
-                       "overburn_yes_radio:2", "burn_test_no_radio:2", "overburn_no_radio:1", "burn_test_yes_radio:0"}
-        << QStringList{"this disc: \nImage has been burn tested?.: Yes\n\n", "this disc: \n80 min CDR required?........: No\n\n",
-                       "label...........: \nImage format................: .bin + .cue\n",
-                       "this disc: \n80 min CDR required?........: Yes\nImage has been burn tested?.: No\n\n"};
-    QTest::newRow("support_boxes") << QStringList{"Check4", "Check2", "Check1", "Check1"}
-                                   << QStringList{"posted........: .cue manuals \n"};
-    QTest::newRow("typed_text_kept_on_enter") << QStringList{"Combo1=game\n", "Combo4=100\n", "Combo2=BeOS"}
-        << QStringList{"Disc type...................: game\nProgram platform............: BeOS\n", "day...............: 100\n"};
-    QTest::newRow("picked_items") << QStringList{"number_discs_radio_1", "Combo3<Nero", "archive_format_combo:0<.ace"}
-        << QStringList{"application..: Nero\n", "Archive format..............: .ace\n"};
-}
-
-void MainWindowTest::choices()
-{
-    QFETCH(QStringList, actions);
-    QFETCH(QStringList, shown);
-    window->act(actions + QStringList{"Command1"});
-    for (const QString& lines : shown)
-        QVERIFY2(window->preview_text().contains(lines), qPrintable(lines));
-}
-
-void MainWindowTest::controls_stand_where_designed_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("relative_to");
-    QTest::addColumn<QRect>("pixels");
-    QTest::newRow("tab_control") << "SSTab1" << "Main_Form" << QRect(0, 0, 705, 553);
-    QTest::newRow("combo_box") << "Combo1" << "SSTab1" << QRect(112, 80, 233, 22);
-    QTest::newRow("text_box") << "category_text" << "SSTab1" << QRect(112, 144, 233, 21);
-    QTest::newRow("in_a_frame") << "number_discs_radio_6" << "Frame1" << QRect(184, 16, 27, 14);  // grown for its caption
-    QTest::newRow("check_box") << "Check4" << "SSTab1" << QRect(328, 328, 65, 17);
-    QTest::newRow("disc_page_frame") << "Frame4" << "SSTab1" << QRect(8, 64, 665, 481);
-    QTest::newRow("array_element") << "burn_test_no_radio:5" << "Frame25" << QRect(136, 16, 41, 17);
-    QTest::newRow("readme_in_line_with_the_box") << "Command4" << "SSTab1" << QRect(600, 72, 73, 33);
-    QTest::newRow("preview_box") << "preview_text" << "SSTab1" << QRect(16, 112, 657, 429);
-    QTest::newRow("paste_box") << "paste_nfo_text" << "SSTab1" << QRect(16, 272, 657, 269);
-    for (int tab = 0; tab < 9; ++tab)  // three rows of three, 295 twips high, that stay put
-        QTest::newRow(qPrintable(QStringLiteral("tab_%1").arg(tab))) << QString::number(tab) << "SSTab1"
-            << QRect(235 * (tab % 3), QList{0, 20, 39}[tab / 3], 235, tab / 3 == 1 ? 19 : 20);
-}
-
-void MainWindowTest::controls_stand_where_designed()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, relative_to);
-    QFETCH(QRect, pixels);
-    bool is_tab = false;
-    if (const int tab = name.toInt(&is_tab); is_tab) {
-        window->click_tab(8 - tab);
-        QCOMPARE(window->tabs().tab_rect(tab), pixels);
-        return;
-    }
-    QWidget* origin = relative_to == "Main_Form" ? &window->form() : window->control(relative_to);
-    QWidget* control = name == "SSTab1" ? &window->tabs() : window->control(name.section(':', 0, 0), name.section(':', 1).toInt() - !name.contains(':'));
-    QCOMPARE(QRect(control->mapTo(origin, QPoint(0, 0)), control->size()), pixels);
-    if (name != "SSTab1" && !qobject_cast<QPlainTextEdit*>(control)) {  // the sheet boxes have a font of their own
-        QCOMPARE(control->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(control->font().pointSizeF(), 8.25);
-    }
-}
-
-void MainWindowTest::sheet_boxes_fit_79_columns()
-{
-    for (const char* name : {"preview_text", "paste_nfo_text"}) {
-        auto* box = qobject_cast<QPlainTextEdit*>(window->shown(window->control(name)));
-        QVERIFY(box->verticalScrollBar()->isVisible() && !box->horizontalScrollBar()->isVisible());
-        QCOMPARE(box->palette().color(QPalette::Text), QColor(0, 255, 0));
-        QCOMPARE(box->palette().color(QPalette::Base), QColor(Qt::black));
-        QVERIFY(QFontInfo(box->font()).fixedPitch());
-        // 79 narrow or wide characters take one row; an 80th wraps.
-        box->setPlainText(QStringList{QString(79, 'x'), QString(80, 'x'), QString(79, 'W'), QString(80, 'i')}.join('\n'));
-        QTest::qWait(1);
-        const auto rows = [box](int block) { return box->document()->findBlockByNumber(block).layout()->lineCount(); };
-        QVERIFY2(rows(0) == 1 && rows(1) == 2 && rows(2) == 1 && rows(3) == 2, name);
-    }
-}
-
-// Where each caption of a label, option button or check box is drawn lies
-// inside its control and under no control drawn after it.
-void MainWindowTest::every_caption_shows_whole()
-{
-    for (QWidget* control : window->form().findChildren<QWidget*>()) {
-        QRect area = control->geometry();
-        if (auto* button = qobject_cast<QAbstractButton*>(control); button && !qobject_cast<QPushButton*>(button)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            const auto contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
-            area.setLeft(area.left() + button->style()->subElementRect(contents, &option, button).left());
-        } else if (!qobject_cast<QLabel*>(control)) {
-            continue;
+    // Each failure named with its reason; the preview and the folder stay as they were.
+    void failed_saves_change_nothing()
+    {
+        QFile plain("plain_file");
+        QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("kept") == 4 && plain.flush());
+        QVERIFY(QDir().mkdir("a_folder.nfo"));
+        const std::pair<QString, QString> saves[] = {  // title, reason
+            {"no such folder/sheet", "No such file or directory"}, {"plain_file/sheet", "Not a directory"},
+            {"a_folder", "directory"}, {QStringLiteral("bad") + QChar(0) + "name", "NUL"}};
+        for (const auto& [title, reason] : saves) {
+            window->control<QLineEdit>("program_title_text")->setText(title);  // a NUL cannot be typed
+            window->act("Command1");
+            const QString shown = window->preview_text();
+            const QString said = window->answering("OK", [this] { window->act("Command3"); });
+            QVERIFY2(said.contains(QDir::current().absoluteFilePath(title.section(QChar(0), 0, 0))), qPrintable(said));
+            QVERIFY2(said.contains(reason, Qt::CaseInsensitive), qPrintable(said));
+            QCOMPARE(window->preview_text(), shown);
+            QCOMPARE(folder_entries(), (QStringList{"a_folder.nfo", "plain_file"}));
         }
-        const QString text = control->property("text").toString();
-        const QSize drawn(control->fontMetrics().horizontalAdvance(text), control->fontMetrics().height());
-        const QRect caption = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter, drawn, area);
-        QVERIFY2(control->geometry().contains(caption), qPrintable(text));
-        const QObjectList& siblings = control->parentWidget()->children();
-        for (qsizetype at = siblings.indexOf(control) + 1; at < siblings.size(); ++at)
-            if (auto* above = qobject_cast<QWidget*>(siblings[at]))
-                QVERIFY2(!above->geometry().intersects(caption), qPrintable(text + " under " + above->objectName()));
+        QCOMPARE(file_bytes("plain_file"), QByteArray("kept"));
     }
-}
 
-// At start-up, after a choice from a list and once the focus leaves.
-void MainWindowTest::unfocused_fields_show_their_start()
-{
-    auto* prompt = window->control<QComboBox>("Combo3")->lineEdit();
-    QCOMPARE(prompt->cursorPosition(), 0);
-    window->act("Combo6<Wait until after the repost, then ask.");
-    auto* choice = window->control<QComboBox>("Combo6")->lineEdit();
-    QCOMPARE(choice->cursorPosition(), 0);
-    QCOMPARE(choice->selectedText(), choice->text());
-    window->act("url_text=" + QString(200, 'w'));
-    window->press_tab();
-    QCOMPARE(window->control<QLineEdit>("url_text")->cursorPosition(), 0);
-}
-
-// Readme! opens one About window as designed, centred over the main window
-// yet owned by none; a second Readme! raises it, and the main window stays usable.
-void MainWindowTest::readme_opens_one_about_window_over_the_main_one()
-{
-    AboutForm* about = open_about();
-    QVERIFY(about);
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Relwiz"));
-    QCOMPARE(about->size(), QSize(382, 237));
-    QCOMPARE(about->minimumSize(), about->maximumSize());
-    QVERIFY(!about->isModal() && !about->parentWidget());
-    QVERIFY((about->geometry().center() - window->form().geometry().center()).manhattanLength() <= 1);
-    auto* ok = about->findChild<QPushButton*>(QStringLiteral("cmdOK"));
-    QCOMPARE(ok->geometry(), QRect(283, 175, 84, 23));
-    QTRY_COMPARE(QApplication::focusWidget(), ok);
-    auto* picture = about->findChild<QLabel*>(QStringLiteral("picIcon"));
-    QCOMPARE(picture->geometry(), QRect(16, 16, 36, 36));
-    QVERIFY(!picture->pixmap().isNull());
-    QCOMPARE(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0"));
-    for (QLabel* label : about->findChildren<QLabel*>())  // every caption whole
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
-
-    window->form().activateWindow();
-    QCOMPARE(open_about(), about);
-    window->act({"program_title_text=Beside", "Command1"});
-    QVERIFY(window->preview_text().contains(QLatin1String("proudly presents Beside")));
-    QCOMPARE(open_about_windows(), QList<AboutForm*>{about});
-}
-
-void MainWindowTest::about_closes_and_unloads_on_ok_enter_esc_and_close_box()
-{
-    for (const auto& close : std::initializer_list<std::function<void(AboutForm*)>>{
-             [](AboutForm* about) { QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
-             [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
-             [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
-             [](AboutForm* about) { about->close(); }}) {
-        QPointer<AboutForm> about = open_about();  // loaded afresh from its design each time
-        QVERIFY(about);
-        QTRY_COMPARE(QApplication::focusWidget(), about->findChild<QPushButton*>("cmdOK"));
-        close(about);
-        QTRY_VERIFY(!about);
-        QVERIFY(open_about_windows().isEmpty());
+    void focus_follows_the_design_order_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("order");
+        // Tab leaves a sheet box, which takes no tab character.
+        QTest::newRow("general_info") << 0 << QStringList{"Combo1", "Combo2", "category_text", "number_discs_radio_1",
+            "number_discs_radio_2", "number_discs_radio_3", "number_discs_radio_4", "number_discs_radio_5",
+            "number_discs_radio_6", "program_title_text", "release_group_text", "url_text", "Combo3",
+            "image_is_cracked_no_radio", "image_is_cracked_yes_radio", "paste_nfo_text", "serial_number_text"};
+        QTest::newRow("post_info") << 1 << QStringList{"poster_name_text", "group_text", "server_text", "Combo4",
+            "full_repost_yes_radio", "full_repost_no_radio", "Combo5", "Combo6", "Check1", "Check2", "Check3",
+            "Check4"};
+        const QStringList top_down = {"volume_label_text", "image_filename_text", "image_file_size_text",
+            "archive_format_combo", "archive_part_size_text", "number_parts_text", "archive_size_text",
+            "image_format_bin_radio", "image_format_iso_radio", "overburn_no_radio", "overburn_yes_radio",
+            "burn_test_yes_radio", "burn_test_no_radio"};
+        QTest::newRow("disc_1_top_down") << 2 << top_down;
+        QTest::newRow("disc_6_bottom_up") << 7 << QStringList(top_down.rbegin(), top_down.rend());
+        QTest::newRow("preview") << 8 << QStringList{"preview_text", "Command1", "Command2", "Command3", "Command4"};
     }
-}
 
-// The program's own event loop, as main() runs it: it outlives the main
-// window while the About window is open, and ends with the last one.
-void MainWindowTest::program_ends_when_the_last_window_closes()
-{
-    bool running_after_main_window_closed = false;
-    QTimer::singleShot(0, [this, &running_after_main_window_closed] {
+    void focus_follows_the_design_order()
+    {
+        QFETCH(int, tab);
+        QFETCH(QStringList, order);
+        window->click_tab(tab);
+        QTRY_COMPARE(window->focused(), window->tabs().strip());
+        for (const QString& name : order) {
+            window->press_tab();
+            QCOMPARE(window->focused()->objectName(), name);
+            QVERIFY(window->tabs().page(tab)->isAncestorOf(window->focused()));
+        }
+        window->press_tab();  // past the page's last control, back to the strip, and back again
+        QCOMPARE(window->focused(), window->tabs().strip());
+        window->press_tab(Qt::ShiftModifier);
+        QCOMPARE(window->focused()->objectName(), order.last());
+    }
+
+    void keys_switch_tabs_from_anywhere_and_the_tabs_stay_put()
+    {
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int tab;
+            bool from_a_field = false;  // typing into a field of "Disc 2 Info" first, not on the strip
+        } presses[] = {
+            {Qt::Key_Right, {}, 1}, {Qt::Key_Down, {}, 4}, {Qt::Key_Left, {}, 3}, {Qt::Key_End, {}, 8},
+            {Qt::Key_Up, {}, 5}, {Qt::Key_Home, {}, 0}, {Qt::Key_PageUp, Qt::ControlModifier, 8},  // wraps round
+            {Qt::Key_PageDown, Qt::ControlModifier, 0}, {Qt::Key_Tab, Qt::ControlModifier, 4, true},
+            {Qt::Key_PageDown, Qt::ControlModifier, 4, true},
+            {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 2, true},
+            {Qt::Key_PageUp, Qt::ControlModifier, 2, true},
+        };
+        for (const auto& press : presses) {
+            if (press.from_a_field)
+                window->act("volume_label_text:1=CD2");
+            QTest::keyClick(window->focused(), press.key, press.modifiers);
+            QCOMPARE(window->tabs().current_index(), press.tab);
+            QVERIFY(window->tabs().page(press.tab)->isVisible());
+            for (int tab = 0; tab < 9; ++tab)  // three rows of three, 295 twips high, that stay put
+                QCOMPARE(window->tabs().tab_rect(tab),
+                         QRect(235 * (tab % 3), QList{0, 20, 39}[tab / 3], 235, QList{20, 19, 20}[tab / 3]));
+        }
+        QCOMPARE(window->control<QLineEdit>("volume_label_text", 1)->text(), QStringLiteral("CD2"));
+    }
+
+    // What a person does with option buttons, check boxes and combo boxes, and
+    // the lines the Preview must show for it.
+    void choices_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("disc_count_moves_but_never_clears")
+            << QStringList{"number_discs_radio_2", "number_discs_radio_5", "number_discs_radio_5"}
+            << QStringList{"# of discs..................: 5\nSerial", "Disc 5 Information"};
+        QTest::newRow("repost_pair") << QStringList{"full_repost_no_radio", "full_repost_yes_radio"}
+                                     << QStringList{"Full repost?................: Yes, \nMy fills"};
+        QTest::newRow("each_disc_pair_its_own_group")
+            << QStringList{"number_discs_radio_3", "image_format_iso_radio:2", "image_format_bin_radio:2",
+                           "overburn_yes_radio:2", "burn_test_no_radio:2", "overburn_no_radio:1",
+                           "burn_test_yes_radio:0"}
+            << QStringList{"this disc: \nImage has been burn tested?.: Yes\n\n",
+                           "this disc: \n80 min CDR required?........: No\n\n",
+                           "label...........: \nImage format................: .bin + .cue\n",
+                           "this disc: \n80 min CDR required?........: Yes\nImage has been burn tested?.: No\n\n"};
+        QTest::newRow("support_boxes") << QStringList{"Check4", "Check2", "Check1", "Check1"}
+                                       << QStringList{"posted........: .cue manuals \n"};
+        QTest::newRow("typed_text_kept_on_enter") << QStringList{"Combo1=game\n", "Combo4=10\n0", "Combo2=BeOS"}
+            << QStringList{"Disc type...................: game\nProgram platform............: BeOS\n",
+                           "day...............: 100\n"};
+        QTest::newRow("picked_items")
+            << QStringList{"number_discs_radio_1", "Combo3<Nero", "archive_format_combo:0<.ace"}
+            << QStringList{"application..: Nero\n", "Archive format..............: .ace\n"};
+    }
+
+    void choices()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, shown);
+        window->act(actions + QStringList{"Command1"});
+        for (const QString& lines : shown)
+            QVERIFY2(window->preview_text().contains(lines), qPrintable(lines));
+    }
+
+    void controls_stand_where_designed_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("relative_to");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("tab_control") << "SSTab1" << "Main_Form" << QRect(0, 0, 705, 553);
+        QTest::newRow("combo_box") << "Combo1" << "SSTab1" << QRect(112, 80, 233, 22);
+        QTest::newRow("text_box") << "category_text" << "SSTab1" << QRect(112, 144, 233, 21);
+        // Grown for its caption.
+        QTest::newRow("in_a_frame") << "number_discs_radio_6" << "Frame1" << QRect(184, 16, 27, 14);
+        QTest::newRow("array_element") << "burn_test_no_radio:5" << "Frame25" << QRect(136, 16, 41, 17);
+        QTest::newRow("preview_box") << "preview_text" << "SSTab1" << QRect(16, 112, 657, 429);
+        QTest::newRow("paste_box") << "paste_nfo_text" << "SSTab1" << QRect(16, 272, 657, 269);
+    }
+
+    void controls_stand_where_designed()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, relative_to);
+        QFETCH(QRect, pixels);
+        QWidget* origin = relative_to == "Main_Form" ? &window->form() : window->control(relative_to);
+        QWidget* control = window->control(name);
+        QCOMPARE(QRect(control->mapTo(origin, QPoint(0, 0)), control->size()), pixels);
+        if (name != "SSTab1" && !qobject_cast<QPlainTextEdit*>(control)) {  // the sheet boxes have a font of their own
+            QCOMPARE(control->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(control->font().pointSizeF(), 8.25);
+        }
+    }
+
+    void sheet_boxes_fit_79_columns()
+    {
+        for (const char* name : {"preview_text", "paste_nfo_text"}) {
+            auto* box = qobject_cast<QPlainTextEdit*>(window->shown(window->control(name)));
+            QVERIFY(box->verticalScrollBar()->isVisible() && !box->horizontalScrollBar()->isVisible());
+            QVERIFY(QFontInfo(box->font()).fixedPitch());
+            // 79 narrow or wide characters take one row; an 80th wraps.
+            box->setPlainText(QStringList{QString(79, 'x'), QString(80, 'x'), QString(79, 'W'), QString(80, 'i')}
+                                  .join('\n'));
+            QTest::qWait(1);
+            const auto rows = [box](int n) { return box->document()->findBlockByNumber(n).layout()->lineCount(); };
+            QVERIFY2(rows(0) == 1 && rows(1) == 2 && rows(2) == 1 && rows(3) == 2, name);
+        }
+    }
+
+    // Where each caption of a label, option button or check box is drawn lies
+    // inside its control and under no control drawn after it.
+    void every_caption_shows_whole()
+    {
+        for (QWidget* control : window->form().findChildren<QWidget*>()) {
+            QRect area = control->geometry();
+            if (auto* button = qobject_cast<QAbstractButton*>(control); button && !qobject_cast<QPushButton*>(button)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                const auto contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                           : QStyle::SE_CheckBoxContents;
+                area.setLeft(area.left() + button->style()->subElementRect(contents, &option, button).left());
+            } else if (!qobject_cast<QLabel*>(control)) {
+                continue;
+            }
+            const QString text = control->property("text").toString();
+            const QSize drawn(control->fontMetrics().horizontalAdvance(text), control->fontMetrics().height());
+            const QRect caption = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignLeft | Qt::AlignVCenter, drawn, area);
+            QVERIFY2(control->geometry().contains(caption), qPrintable(text));
+            const QObjectList& siblings = control->parentWidget()->children();
+            for (qsizetype at = siblings.indexOf(control) + 1; at < siblings.size(); ++at)
+                if (auto* above = qobject_cast<QWidget*>(siblings[at]))
+                    QVERIFY2(!above->geometry().intersects(caption), qPrintable(text + " under " + above->objectName()));
+        }
+    }
+
+    // At start-up, after a choice from a list and once the focus leaves.
+    void unfocused_fields_show_their_start()
+    {
+        QCOMPARE(window->control<QComboBox>("Combo3")->lineEdit()->cursorPosition(), 0);
+        window->act("Combo6<Wait until after the repost, then ask.");
+        auto* choice = window->control<QComboBox>("Combo6")->lineEdit();
+        QCOMPARE(choice->cursorPosition(), 0);
+        QCOMPARE(choice->selectedText(), choice->text());
+        window->act("url_text=" + QString(200, 'w'));
+        window->press_tab();
+        QCOMPARE(window->control<QLineEdit>("url_text")->cursorPosition(), 0);
+    }
+
+    // Readme! opens one About window as designed, centred over the main window
+    // yet owned by none; a second Readme! raises it, and the main window stays usable.
+    void readme_opens_one_about_window_over_the_main_one()
+    {
         AboutForm* about = open_about();
-        if (!about)
-            return QCoreApplication::exit(2);
-        window->form().close();
-        QTimer::singleShot(100, [about, &running_after_main_window_closed] {
-            running_after_main_window_closed = about->isVisible();
-            QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
-        });
-    });
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(3); });  // never ended
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(running_after_main_window_closed);
-    QVERIFY(open_about_windows().isEmpty());
-}
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Relwiz"));
+        QCOMPARE(about->size(), QSize(382, 237));
+        QVERIFY(!about->parentWidget());
+        QVERIFY((about->geometry().center() - window->form().geometry().center()).manhattanLength() <= 1);
+        QVERIFY(!about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+        QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 1.0"));
+        for (QLabel* label : about->findChildren<QLabel*>())  // every caption whole
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->objectName()));
+
+        QCOMPARE(open_about(), about);
+        window->act({"program_title_text=Beside", "Command1"});
+        QVERIFY(window->preview_text().contains(QLatin1String("proudly presents Beside")));
+    }
+
+    void about_closes_and_unloads_on_ok_enter_esc_and_close_box()
+    {
+        for (const auto& close : std::initializer_list<std::function<void(AboutForm*)>>{
+                 [](AboutForm* about) { QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton); },
+                 [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); },
+                 [](AboutForm*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); },
+                 [](AboutForm* about) { about->close(); }}) {
+            QPointer<AboutForm> about = open_about();  // loaded afresh from its design each time
+            QVERIFY(about);
+            QTRY_COMPARE(QApplication::focusWidget(), about->findChild<QPushButton*>("cmdOK"));
+            close(about);
+            QTRY_VERIFY(!about);
+        }
+    }
+};
 
 QTEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

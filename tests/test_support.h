@@ -2,9 +2,7 @@
 // a comparison of whole texts that names the first place they differ.
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QTest>
 
 #include <algorithm>
@@ -13,15 +11,10 @@
 
 namespace relwiz::testing {
 
-inline QString data_path(const QString& name)
-{
-    return QStringLiteral(RELWIZ_TEST_DATA "/") + name;
-}
-
 // The bytes of tests/data/<name>, or a text no sheet can equal.
 inline std::string golden(const QString& name)
 {
-    QFile file(data_path(name));
+    QFile file(QStringLiteral(RELWIZ_TEST_DATA "/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing " + name.toStdString() + ">";
 }
 
@@ -36,17 +29,15 @@ inline QByteArray first_difference(std::string_view actual, std::string_view exp
 {
     if (actual == expected)
         return {};
-    const auto offset = std::size_t(std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end())
-                                        .first - actual.begin());
-    const std::size_t line = offset == 0 ? 0 : actual.rfind('\n', offset - 1) + 1;  // npos + 1 == 0
+    const auto at = std::size_t(std::mismatch(actual.begin(), actual.end(), expected.begin(), expected.end()).first
+                                - actual.begin());
+    const std::size_t line = actual.substr(0, at).rfind('\n') + 1;  // npos + 1 == 0
     const auto excerpt = [line](std::string_view text) {
-        const std::string_view part = text.substr(std::min(line, text.size()), 100);
-        return QByteArray(part.data(), qsizetype(part.size())).toPercentEncoding(" .:,'!?/*-+#()");
+        return QByteArray::fromStdString(std::string(text.substr(std::min(line, text.size()), 100)))
+            .toPercentEncoding(" .:,'!?/*-+#()");
     };
-    return "texts differ at byte " + QByteArray::number(qulonglong(offset)) + " of " +
-           QByteArray::number(qulonglong(actual.size())) + " (expected " +
-           QByteArray::number(qulonglong(expected.size())) + ")\n   actual: " + excerpt(actual) +
-           "\n expected: " + excerpt(expected);
+    return "texts differ at byte " + QByteArray::number(qulonglong(at)) + "\n   actual: " + excerpt(actual)
+         + "\n expected: " + excerpt(expected);
 }
 
 }  // namespace relwiz::testing

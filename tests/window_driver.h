@@ -1,5 +1,6 @@
 // Drives the real main window as a person would: clicks on tabs, buttons and
-// list items, typing, Tab presses, and answers to the dialogs it opens.
+// list items, typing, Tab presses, and answers to the dialogs it opens. The
+// window works in a fresh empty folder, the current one while the driver lives.
 #pragma once
 
 #include "form_builder.h"
@@ -7,22 +8,10 @@
 #include "tab_control.h"
 #include "test_support.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDropEvent>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTimer>
+#include <QtWidgets>
 
-#include <algorithm>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 namespace relwiz::testing {
@@ -31,11 +20,14 @@ class WindowDriver {
 public:
     WindowDriver()
     {
+        if (!QDir::setCurrent(folder_.path()))
+            throw std::runtime_error("no folder to work in");
         form_.show();
         QApplication::setActiveWindow(&form_);
         if (!QTest::qWaitForWindowExposed(&form_))
             throw std::runtime_error("the main window was never shown");
     }
+    ~WindowDriver() { QDir::setCurrent(previous_directory_); }
 
     MainForm& form() { return form_; }
     TabControl& tabs() { return *form_.tab_control(); }
@@ -43,15 +35,21 @@ public:
     void press_tab(Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key_Tab, modifiers); }
     QString preview_text() { return control<QPlainTextEdit>("preview_text")->toPlainText(); }
 
+    // The control named `name`, or with "name:2" or an index, element 2 of an array.
     template <typename Control = QWidget>
     Control* control(const QString& name, int index = -1)
     {
+        if (name.contains(':'))
+            return control<Control>(name.section(':', 0, 0), name.section(':', 1).toInt());
         if (auto* found = find_control_as<Control>(&form_, name, index))
             return found;
         throw std::runtime_error("no control " + name.toStdString() + "(" + std::to_string(index) + ")");
     }
 
-    void click_tab(int index) { QTest::mouseClick(tabs().strip(), Qt::LeftButton, {}, tabs().strip()->tab_rect(index).center()); }
+    void click_tab(int index)
+    {
+        QTest::mouseClick(tabs().strip(), Qt::LeftButton, {}, tabs().strip()->tab_rect(index).center());
+    }
 
     // Clicks the control's tab first when it is not the current one.
     QWidget* shown(QWidget* control)
@@ -68,20 +66,17 @@ public:
     // taken with the arrow keys and Enter); "name:2..." is element 2 of an array.
     void act(const QString& action)
     {
+        QApplication::setActiveWindow(&form_);  // a click activates the window, as a window manager does
         const qsizetype split = action.indexOf(QRegularExpression("[=<]"));
-        const QString target = action.left(split);
-        const int index = target.contains(':') ? target.section(':', 1).toInt() : -1;
-        QWidget* widget = shown(control(target.section(':', 0, 0), index));
+        QWidget* widget = shown(control(action.left(split)));
+        auto* combo = qobject_cast<QComboBox*>(widget);
         if (split < 0)
             return QTest::mouseClick(widget, Qt::LeftButton);
-        if (action[split] == '=') {
-            if (auto* combo = qobject_cast<QComboBox*>(widget))
-                widget = combo->lineEdit();
-            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-            QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
-            return type(widget, action.mid(split + 1));
+        if (action[split] == '=') {  // the keys go where the click put the focus, as a keyboard's do
+            QTest::mouseClick(combo ? combo->lineEdit() : widget, Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+            return type(focused(), action.mid(split + 1));
         }
-        auto* combo = qobject_cast<QComboBox*>(widget);
         const int row = combo->findText(action.mid(split + 1), Qt::MatchExactly);
         QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 6, combo->height() / 2));
         if (row < 0 || !QTest::qWaitFor([combo] { return combo->view()->isVisible(); }))
@@ -117,7 +112,7 @@ public:
     // from left to right after it, the default one starred; "" when none opened.
     static QString answering(const QString& answer, const std::function<void()>& action)
     {
-        QString said = QStringLiteral("");
+        QString said;
         QTimer watch;  // destroyed with this call, so it never fires after it
         QObject::connect(&watch, &QTimer::timeout, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -158,13 +153,9 @@ public:
     }
 
 private:
+    QTemporaryDir folder_;
+    QString previous_directory_ = QDir::currentPath();
     MainForm form_;
 };
-
-// A sheet as a text box shows it: every CR LF a single line break.
-inline QString as_shown(const std::string& sheet)
-{
-    return QString::fromStdString(sheet).replace("\r\n", "\n");
-}
 
 }  // namespace relwiz::testing

@@ -5,8 +5,7 @@
 #
 #     xvfb-run -a xvfb_smoke.py RELWIZ SCREENSHOT.png
 #
-# Started where there is no display, it runs itself under xvfb-run. The
-# window-manager helpers below serve atspi_check.py and the start-up bench too:
+# The window-manager helpers below serve atspi_check.py and the start-up bench too:
 # the servers xvfb-run gives run no window manager, so the scripts do its part.
 
 import atexit
@@ -89,6 +88,4 @@ def main(relwiz, screenshot):
 
 
 if __name__ == "__main__":
-    if "DISPLAY" not in os.environ:
-        os.execvp("xvfb-run", ["xvfb-run", "-a", sys.executable, *sys.argv])
     main(*sys.argv[1:])
