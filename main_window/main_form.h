@@ -8,9 +8,9 @@
 //     -> Create .nfo! writes what the box shows to "<title>.nfo" (save_sheet)
 //   Readme! opens the About window (about_window/) over it.
 //
-// Nothing runs but the clicks of the four buttons; the controls are read
-// only when a command runs, and the only control a command changes is
-// preview_text.
+// Nothing runs but the clicks of the four buttons, Ctrl+O and files dropped
+// in; the controls are read only when a command runs. A command changes only
+// preview_text; a file brought in changes the paste box or its disc page.
 #pragma once
 
 #include "about_form.h"
