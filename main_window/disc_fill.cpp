@@ -95,7 +95,6 @@ void DiscFill::set_text(const char* control, const QString& text)
     // Typed over, not set: the field's Undo takes the fill back.
     edit->selectAll();
     edit->insert(text);
-    edit->setCursorPosition(0);
 }
 
 void DiscFill::check(const char* radio)

@@ -43,7 +43,6 @@ QWidget* create_control(const ControlDesign& row, QWidget* container)
     case ControlKind::TextBox: {
         auto* box = new QLineEdit(text, container);
         box->setMaxLength(std::numeric_limits<int>::max());  // no limit of its own
-        box->setCursorPosition(0);
         return box;
     }
     case ControlKind::MultiLineTextBox:
