@@ -143,9 +143,9 @@ void create_nfo(benchmark::State& state, QAbstractButton* button, qsizetype shee
 void sheet_text_and_save(benchmark::State& state, const relwiz::SheetTextBox* box)
 {
     for (auto _ : state) {
-        const relwiz::SaveResult result = relwiz::save_sheet(QStringLiteral("bench"), box->sheet_text());
-        if (!result.saved)
-            state.SkipWithError(qPrintable(result.error));
+        const auto saved = relwiz::save_sheet(QStringLiteral("bench"), relwiz::windows_1252().encode(box->sheet_text()).bytes);
+        if (!saved)
+            state.SkipWithError(saved.refusal().detail.c_str());
     }
 }
 
@@ -172,9 +172,9 @@ int main(int argc, char* argv[])
     }
     nfo_file.close();
     // A refused file would stop the run at a warning box: make sure first.
-    const relwiz::NfoFile read = relwiz::read_nfo_file(nfo_path);
-    if (!read.problem.isEmpty()) {
-        std::fprintf(stderr, "the box would refuse %s: %s\n", qPrintable(nfo_path), qPrintable(read.problem));
+    const relwiz::OrRefusal<QString> read = relwiz::read_nfo_file(nfo_path);
+    if (!read) {
+        std::fprintf(stderr, "the box would refuse it: %s\n", read.refusal().message.c_str());
         return 1;
     }
 
@@ -196,7 +196,7 @@ int main(int argc, char* argv[])
     const qsizetype ascii_sheet_size = preview_box->sheet_text().size();
     auto* create_button = relwiz::find_control_as<QAbstractButton>(&form, QStringLiteral("Command3"));
 
-    benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read.text.size())
+    benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read->size())
         ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();
     benchmark::RegisterBenchmark("bare_box/32MiB", bare_box, &bare, nfo_path)
         ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();

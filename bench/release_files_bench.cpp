@@ -75,7 +75,7 @@ std::vector<fs::path> make_release(const fs::path& folder)
 void read_release(benchmark::State& state, const std::vector<fs::path>& files)
 {
     for (auto _ : state) {
-        relwiz::release_files::DiscFiles found = relwiz::release_files::read_disc_files(files);
+        auto found = relwiz::release_files::read_disc_files(files);
         benchmark::DoNotOptimize(found);
     }
 }
@@ -100,9 +100,10 @@ int main(int argc, char** argv)
     fs::create_directories(folder);
     const std::vector<fs::path> files = make_release(folder);
 
-    const relwiz::release_files::DiscFiles found = relwiz::release_files::read_disc_files(files);
-    if (!found.refusal.empty() || !found.image || !found.archive || found.archive->parts != files.size() - 1) {
-        std::fprintf(stderr, "the release was not read as one image and one set: %s\n", found.refusal.c_str());
+    const auto found = relwiz::release_files::read_disc_files(files);
+    if (!found || !found->image || !found->archive || found->archive->parts != files.size() - 1) {
+        std::fprintf(stderr, "the release was not read as one image and one set: %s\n",
+                     found ? "" : found.refusal().message.c_str());
         fs::remove_all(folder);
         return 1;
     }
@@ -114,9 +115,9 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratio("read_disc_files/101_files", "stat/101_files", 5.0);
     std::printf("image bytes read: %llu of %llu  (goal <= %llu: %s); volume label \"%s\"\n",
-                static_cast<unsigned long long>(found.image_bytes_read), static_cast<unsigned long long>(image_size),
-                static_cast<unsigned long long>(read_goal), found.image_bytes_read <= read_goal ? "met" : "NOT met",
-                found.image->volume_label.value_or("").c_str());
+                static_cast<unsigned long long>(found->image_bytes_read), static_cast<unsigned long long>(image_size),
+                static_cast<unsigned long long>(read_goal), found->image_bytes_read <= read_goal ? "met" : "NOT met",
+                found->image->volume_label.value_or("").c_str());
     benchmark::Shutdown();
     fs::remove_all(folder);
     return 0;

@@ -29,9 +29,9 @@ QString eight_mib_sheet()
 void save(benchmark::State& state, const QString& sheet)
 {
     for (auto _ : state) {
-        const relwiz::SaveResult result = relwiz::save_sheet(QStringLiteral("bench"), sheet);
-        if (!result.saved)
-            state.SkipWithError(qPrintable(result.error));
+        const auto saved = relwiz::save_sheet(QStringLiteral("bench"), relwiz::windows_1252().encode(sheet).bytes);
+        if (!saved)
+            state.SkipWithError(saved.refusal().detail.c_str());
     }
     state.SetBytesProcessed(int64_t(sheet.size()) * state.iterations());
 }

@@ -1,8 +1,10 @@
 // A window's design as data: one row per control, in creation order, with
-// its kind, name, container, position, caption or initial text and list.
-// The builder (form_builder.h) turns a table of rows into widgets.
+// its kind, name, container, position, caption or initial text, list and
+// the field it feeds. The builder (form_builder.h) turns a table of rows into
+// widgets.
 #pragma once
 
+#include "field_binding.h"
 #include "twips.h"
 
 #include <span>
@@ -27,6 +29,7 @@ struct ControlDesign {
     TwipsRect rect;
     const char* text = "";                // caption, or the initial text of an input
     std::span<const char* const> items = {};  // a combo box's list, in order
+    FieldBinding feeds = {};              // an input: the field it feeds
     const char* label_for = nullptr;      // a label: the input it names for screen readers
 };
 

@@ -4,20 +4,25 @@
 #include "file_drop.h"
 #include "form_builder.h"
 #include "main_form_design.h"
+#include "refusal_message.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace relwiz {
 namespace {
 
-const QString file_filters = QStringLiteral(
-    "Disc images and archive parts (*.iso *.bin *.cue *.rar *.r[0-9][0-9] *.s[0-9][0-9] *.zip *.z[0-9][0-9] "
-    "*.ace *.c[0-9][0-9] *.arj *.a[0-9][0-9] *.7z.[0-9][0-9][0-9]);;All files (*)");
+// The files the page is filled from, by the names the reader takes.
+QString file_filters()
+{
+    QStringList patterns;
+    for (const std::string& pattern : release_files::disc_file_patterns())
+        patterns.append(QString::fromStdString(pattern));
+    return QStringLiteral("Disc images and archive parts (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+}
 
 QString from_utf8(const std::string& text)
 {
@@ -34,27 +39,24 @@ DiscFill::DiscFill(QWidget* page, int disc, const ControlIndex& controls)
 {
     auto* drop = new FileDrop([this](const QList<QUrl>& urls, QWidget*, QPoint) { fill_dropped(urls); }, this);
     drop->watch(page);
-    controls.find(QString::fromLatin1(disc_page_control_name(disc, "page_frame")))
+    controls.at(disc_page_frame_name(disc))
         ->setToolTip(QStringLiteral("Drop the disc image and its archive parts here, or press Ctrl+O, to fill in this page."));
 }
 
 void DiscFill::choose_and_fill()
 {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        page_->window(), QStringLiteral("Fill %1 from files").arg(page_caption()), QString(), file_filters);
+        page_->window(), QStringLiteral("Fill %1 from files").arg(page_caption()), QString(), file_filters());
     if (!paths.isEmpty())
         fill(paths);
 }
 
 void DiscFill::fill_dropped(const QList<QUrl>& urls)
 {
-    QStringList paths;
-    for (const QUrl& url : urls) {
-        if (!url.isLocalFile())
-            return refuse(QStringLiteral("\"%1\" is not a local file.").arg(url.toDisplayString()));
-        paths.append(url.toLocalFile());
-    }
-    fill(paths);
+    const OrRefusal<QStringList> paths = local_paths(urls);
+    if (!paths)
+        return refuse(paths.refusal());
+    fill(*paths);
 }
 
 void DiscFill::fill(const QStringList& paths)
@@ -63,33 +65,32 @@ void DiscFill::fill(const QStringList& paths)
     dropped.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         dropped.emplace_back(QFile::encodeName(path).toStdString());
-    const release_files::DiscFiles found = release_files::read_disc_files(dropped);
-    if (!found.refusal.empty())
-        return refuse(from_utf8(found.refusal));
+    const OrRefusal<release_files::DiscFiles> found = release_files::read_disc_files(dropped);
+    if (!found)
+        return refuse(found.refusal());
 
-    if (const auto& image = found.image) {
-        check(image->bin_cue ? "image_format_bin_radio" : "image_format_iso_radio");
-        set_text("image_filename_text", from_utf8(image->file_name));
-        set_text("image_file_size_text", QString::number(image->size));
+    if (const auto& image = found->image) {
+        choose(OptionValue{&DiscInfo::image_format, image->bin_cue ? ImageFormat::BinCue : ImageFormat::Iso});
+        set_text(&DiscInfo::image_filename, from_utf8(image->file_name));
+        set_text(&DiscInfo::image_file_size, QString::number(image->size));
         if (image->volume_label)
-            set_text("volume_label_text", from_utf8(*image->volume_label));
-        check(image->needs_80min_cdr ? "overburn_yes_radio" : "overburn_no_radio");
+            set_text(&DiscInfo::volume_label, from_utf8(*image->volume_label));
+        choose(OptionValue{&DiscInfo::needs_80min_cdr, image->needs_80min_cdr ? YesNoChoice::Yes : YesNoChoice::No});
     }
-    if (const auto& archive = found.archive) {
-        set_text("archive_format_combo", from_utf8(archive->format));
-        set_text("archive_part_size_text", QString::number(archive->largest_part));
-        set_text("number_parts_text", QString::number(archive->parts));
-        set_text("archive_size_text", QString::number(archive->total_size));
+    if (const auto& archive = found->archive) {
+        set_text(&DiscInfo::archive_format, from_utf8(archive->format));
+        set_text(&DiscInfo::archive_part_size, QString::number(archive->largest_part));
+        set_text(&DiscInfo::number_of_parts, QString::number(archive->parts));
+        set_text(&DiscInfo::archive_size, QString::number(archive->total_size));
     }
 }
 
-void DiscFill::set_text(const char* control, const QString& text)
+void DiscFill::set_text(std::string DiscInfo::*field, const QString& text)
 {
-    QWidget* field = controls_.find(QString::fromLatin1(control), disc_);
-    auto* edit = qobject_cast<QLineEdit*>(field);
-    if (auto* combo = qobject_cast<QComboBox*>(field))
+    QWidget* input = controls_.bound_to(field, disc_);
+    auto* edit = qobject_cast<QLineEdit*>(input);
+    if (auto* combo = qobject_cast<QComboBox*>(input))
         edit = combo->lineEdit();
-    Q_ASSERT_X(edit, control, "a disc page's text fields are line edits or editable combo boxes");
     if (edit->text() == text)
         return;  // no empty step in the field's undo history
     // Typed over, not set: the field's Undo takes the fill back.
@@ -97,17 +98,15 @@ void DiscFill::set_text(const char* control, const QString& text)
     edit->insert(text);
 }
 
-void DiscFill::check(const char* radio)
+void DiscFill::choose(const FieldBinding& option)
 {
-    controls_.find_as<QAbstractButton>(QString::fromLatin1(radio), disc_)->setChecked(true);
+    controls_.bound_to<QAbstractButton>(option, disc_)->setChecked(true);
 }
 
-void DiscFill::refuse(const QString& why)
+void DiscFill::refuse(const Refusal& refusal)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Fill %1").arg(page_caption()), why, QMessageBox::Ok,
-                    page_->window());
-    box.setInformativeText(QStringLiteral("Nothing on %1 was changed.").arg(page_caption()));
-    box.exec();
+    show_refusal(page_, QStringLiteral("Fill %1").arg(page_caption()), refusal,
+                 QStringLiteral("Nothing on %1 was changed.").arg(page_caption()));
 }
 
 QString DiscFill::page_caption() const

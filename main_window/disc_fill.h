@@ -5,6 +5,9 @@
 // warning and the page stays as it was.
 #pragma once
 
+#include "field_binding.h"
+#include "refusal.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -27,9 +30,9 @@ public:
 private:
     void fill_dropped(const QList<QUrl>& urls);
     void fill(const QStringList& paths);
-    void set_text(const char* control, const QString& text);
-    void check(const char* radio);
-    void refuse(const QString& why);
+    void set_text(std::string DiscInfo::*field, const QString& text);
+    void choose(const FieldBinding& option);
+    void refuse(const Refusal& refusal);
     QString page_caption() const;
 
     QWidget* page_;

@@ -46,4 +46,15 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+OrRefusal<QStringList> local_paths(const QList<QUrl>& urls)
+{
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile())
+            return Refusal{QStringLiteral("\"%1\" is not a local file.").arg(url.toDisplayString()).toStdString(), {}};
+        paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
 }  // namespace relwiz

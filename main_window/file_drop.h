@@ -3,6 +3,8 @@
 // Qt's own handling.
 #pragma once
 
+#include "refusal.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QUrl>
@@ -31,5 +33,9 @@ protected:
 private:
     Handler handler_;
 };
+
+// The local files the addresses stand for, or a refusal naming the first
+// address that is no local file (a web address, say).
+OrRefusal<QStringList> local_paths(const QList<QUrl>& urls);
 
 }  // namespace relwiz

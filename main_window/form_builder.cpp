@@ -133,14 +133,32 @@ QFont control_font()
     return font;
 }
 
-void ControlIndex::add(QWidget* control, int array_index)
+void ControlIndex::add(QWidget* control, int array_index, const FieldBinding& feeds)
 {
     controls_.insert({control->objectName(), array_index}, control);
+    if (!std::holds_alternative<std::monostate>(feeds))
+        bound_.push_back({control, feeds, array_index});
 }
 
 QWidget* ControlIndex::find(const QString& name, int array_index) const
 {
     return controls_.value({name, array_index}, nullptr);
+}
+
+QWidget* ControlIndex::at(const char* name, int array_index) const
+{
+    QWidget* control = find(QString::fromLatin1(name), array_index);
+    if (!control)
+        qFatal("The main window has no control %s (element %d)", name, array_index);
+    return control;
+}
+
+QWidget* ControlIndex::input_feeding(const FieldBinding& feeds, int disc) const
+{
+    for (const BoundControl& bound : bound_)
+        if (bound.feeds == feeds && bound.disc == disc)
+            return bound.control;
+    return nullptr;
 }
 
 void build_controls(QWidget* page, std::span<const ControlDesign> design,
@@ -159,7 +177,7 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
         const int element = element_of(row);
         if (element >= 0)
             control->setProperty(index_property, element);
-        index.add(control, element);
+        index.add(control, element, row.feeds);
         control->setGeometry(row.rect.to_pixels());
     }
     for (const ControlDesign& row : design)  // once every control that may cover a caption is there
@@ -178,7 +196,7 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
                 input = index.find(input_name);  // a frame, which is no array element
             if (input) {
                 input->setAccessibleName(QString::fromLatin1(row.text));
-                index.find_as<QLabel>(name_of(row.name))->setBuddy(input);
+                qobject_cast<QLabel*>(index.find(name_of(row.name)))->setBuddy(input);
             }
         }
     }

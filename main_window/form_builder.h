@@ -11,26 +11,61 @@
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 namespace relwiz {
 
+// An input and the field it feeds; `disc` is the index of the disc page it
+// stands on (its DiscInfo), -1 on the other pages.
+struct BoundControl {
+    QWidget* control;
+    FieldBinding feeds;
+    int disc;
+};
+
 // The controls of a window by name and, for the elements of a control
-// array, index: what the builder made, found again without a tree search.
+// array, index; and its inputs by the fields they feed, in design order.
+// What the builder made, found again without a tree search. A control asked
+// for that the design does not have is a fault in the program: it stops
+// the program with the name, at start-up where the window asks for it.
 class ControlIndex {
 public:
-    void add(QWidget* control, int array_index = -1);
+    void add(QWidget* control, int array_index, const FieldBinding& feeds);
 
     // nullptr when there is no such control.
     QWidget* find(const QString& name, int array_index = -1) const;
 
+    QWidget* at(const char* name, int array_index = -1) const;
+
     template <typename Control>
-    Control* find_as(const QString& name, int array_index = -1) const
+    Control* at_as(const char* name, int array_index = -1) const
     {
-        return qobject_cast<Control*>(find(name, array_index));
+        return checked_cast<Control>(at(name, array_index), name);
     }
 
+    // The input that feeds `feeds`, on disc page `disc` for a DiscInfo field.
+    template <typename Control = QWidget>
+    Control* bound_to(const FieldBinding& feeds, int disc = -1) const
+    {
+        return checked_cast<Control>(input_feeding(feeds, disc), "an input bound to a field");
+    }
+
+    const std::vector<BoundControl>& bound_controls() const { return bound_; }
+
 private:
+    QWidget* input_feeding(const FieldBinding& feeds, int disc) const;
+
+    template <typename Control>
+    static Control* checked_cast(QWidget* control, const char* what)
+    {
+        auto* cast = qobject_cast<Control*>(control);
+        if (!cast)
+            qFatal("The main window has no control %s of the kind asked for", what);
+        return cast;
+    }
+
     QHash<std::pair<QString, int>, QWidget*> controls_;
+    std::vector<BoundControl> bound_;
 };
 
 // Every control's font, Arial 8.25 pt (fontconfig gives its metric twin).

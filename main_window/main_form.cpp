@@ -7,6 +7,7 @@
 #include "main_form_design.h"
 #include "nfo_import.h"
 #include "read_controls.h"
+#include "refusal_message.h"
 #include "save_encoding_question.h"
 #include "save_sheet.h"
 #include "sheet_text_box.h"
@@ -16,16 +17,14 @@
 #include <algorithm>
 #include <functional>
 
-// The window icon, 256-colour and 16-colour, compiled in: reading image files
-// would first have Qt survey its image plug-ins, a good part of start-up.
+// The window icon in three sizes, compiled in: reading image files would
+// first have Qt survey its image plug-ins, a good part of start-up.
 #include "relwiz-16.xpm"
 #include "relwiz-256.xpm"
 #include "relwiz-64.xpm"
 
-#include <QDir>
 #include <QIcon>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
@@ -39,9 +38,9 @@ constexpr int tab_row_height_twips = 295;
 QIcon program_icon()
 {
     QIcon icon;
-    icon.addPixmap(QPixmap(relwiz_256));
-    icon.addPixmap(QPixmap(relwiz_64));  // for HiDPI title bars and task switchers
-    icon.addPixmap(QPixmap(relwiz_16));
+    icon.addPixmap(QPixmap(relwiz_256));  // 32 x 32 in 256 colours
+    icon.addPixmap(QPixmap(relwiz_64));   // for HiDPI title bars and task switchers
+    icon.addPixmap(QPixmap(relwiz_16));   // 32 x 32 in 16 colours
     return icon;
 }
 
@@ -54,10 +53,9 @@ QFont tab_caption_font()
 }
 
 // A disc page names its frames and labels itself; every other name is the design's.
-QString control_name(const TabDesign& tab, const char* design_name)
+const char* control_name(const TabDesign& tab, const char* design_name)
 {
-    return QString::fromLatin1(tab.array_index < 0 ? design_name
-                                                   : disc_page_control_name(tab.array_index, design_name));
+    return tab.array_index < 0 ? design_name : disc_page_control_name(tab.array_index, design_name);
 }
 
 }  // namespace
@@ -90,7 +88,7 @@ void MainForm::build_pages()
 {
     for (const TabDesign& tab : main_form_tabs()) {
         QWidget* page = tabs_->add_page(QString::fromLatin1(tab.page.caption));
-        build_controls(page, tab.page.controls, [&tab](const char* name) { return control_name(tab, name); },
+        build_controls(page, tab.page.controls, [&tab](const char* name) { return QString::fromLatin1(control_name(tab, name)); },
                        tab.array_index, controls_);
     }
 }
@@ -101,8 +99,7 @@ void MainForm::set_focus_order()
     focus_order_.push_back(tabs_->strip());
     for (const TabDesign& tab : main_form_tabs()) {
         for (const char* name : tab.page.focus_order) {
-            QWidget* control = controls_.find(control_name(tab, name), tab.array_index);
-            Q_ASSERT_X(control, name, "every control of a focus order exists");
+            QWidget* control = controls_.at(control_name(tab, name), tab.array_index);
             setTabOrder(focus_order_.back(), control);  // for accessibility tools that walk Qt's chain
             focus_order_.push_back(control);
         }
@@ -155,7 +152,7 @@ void MainForm::add_file_commands()
 {
     // Ctrl+O opens what the current page reads from files, where it reads any.
     std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
-    auto* nfo_import = new NfoImport(controls_.find_as<SheetTextBox>(QStringLiteral("paste_nfo_text")));
+    auto* nfo_import = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
     open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
     const auto tabs = main_form_tabs();
     for (int index = 0; index < tab_count; ++index) {
@@ -174,13 +171,11 @@ void MainForm::add_file_commands()
 
 void MainForm::connect_commands()
 {
-    const auto button = [this](const char* name) {
-        return controls_.find_as<QPushButton>(QString::fromLatin1(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, &MainForm::preview);
-    connect(button("Command2"), &QPushButton::clicked, this, &MainForm::clear);
-    connect(button("Command3"), &QPushButton::clicked, this, &MainForm::create_nfo);
-    connect(button("Command4"), &QPushButton::clicked, &about_, &AboutWindow::show);
+    const auto button = [this](const char* name) { return controls_.at_as<QPushButton>(name); };
+    connect(button(preview_button), &QPushButton::clicked, this, &MainForm::preview);
+    connect(button(clear_button), &QPushButton::clicked, this, &MainForm::clear);
+    connect(button(create_nfo_button), &QPushButton::clicked, this, &MainForm::create_nfo);
+    connect(button(readme_button), &QPushButton::clicked, &about_, &AboutWindow::show);
 }
 
 void MainForm::preview()
@@ -188,19 +183,19 @@ void MainForm::preview()
     // The new sheet replaces whatever the box held, hand edits included, in
     // one step that Undo takes back.
     const std::string sheet = compose_sheet(read_release_sheet(controls_));
-    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))
+    controls_.at_as<SheetTextBox>(preview_box)
         ->replace_text(QString::fromUtf8(sheet.data(), static_cast<qsizetype>(sheet.size())));
 }
 
 void MainForm::clear()
 {
-    controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->replace_text(QString());
+    controls_.at_as<SheetTextBox>(preview_box)->replace_text(QString());
 }
 
 void MainForm::create_nfo()
 {
-    const QString title = controls_.find_as<QLineEdit>(QStringLiteral("program_title_text"))->text();
-    const QString sheet = controls_.find_as<SheetTextBox>(QStringLiteral("preview_text"))->sheet_text();
+    const QString title = controls_.bound_to<QLineEdit>(&ReleaseSheet::program_title)->text();
+    const QString sheet = controls_.at_as<SheetTextBox>(preview_box)->sheet_text();
     // A sheet that Windows-1252 holds whole, as every typed sheet is, is
     // saved as it always was; otherwise the user chooses how.
     EncodedText encoded = windows_1252().encode(sheet);
@@ -214,20 +209,9 @@ void MainForm::create_nfo()
         else if (*choice == SaveEncoding::Utf8)
             encoded.bytes = sheet.toUtf8();
     }
-    const SaveResult result = save_sheet(title, encoded.bytes);
-    if (!result.saved)
-        report_failed_save(result.file_name, result.error);
-}
-
-void MainForm::report_failed_save(const QString& file_name, const QString& reason)
-{
-    QString shown_name = QDir::toNativeSeparators(QDir::current().absoluteFilePath(file_name));
-    shown_name.replace(QChar(0), QChar(0x2400));  // the symbol for NUL
-    QMessageBox box(QMessageBox::Warning, tr("Create .nfo!"),
-                    tr("The sheet could not be saved to \"%1\".").arg(shown_name), QMessageBox::Ok, this);
-    box.setInformativeText(tr("%1\n\nThe preview and the form are unchanged.").arg(reason));
-    box.setObjectName(QStringLiteral("save_failed_message"));
-    box.exec();
+    if (const OrRefusal<> saved = save_sheet(title, encoded.bytes); !saved)
+        show_refusal(this, QStringLiteral("Create .nfo!"), saved.refusal(),
+                     QStringLiteral("The preview and the form are unchanged."));
 }
 
 }  // namespace relwiz

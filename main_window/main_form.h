@@ -52,7 +52,6 @@ private:
     void preview();
     void clear();
     void create_nfo();
-    void report_failed_save(const QString& file_name, const QString& reason);
 
     TabControl* tabs_ = nullptr;
     ControlIndex controls_;

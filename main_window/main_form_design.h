@@ -1,5 +1,7 @@
-// Where the main window's design lives: one PageDesign per tab, and the
-// names that make each of the six disc pages its own.
+// Where the main window's design lives: one PageDesign per tab, the names
+// that make each of the six disc pages its own, and the names of the
+// controls the commands find by name. Every input's row names the field it
+// feeds (field_binding.h).
 #pragma once
 
 #include "control_design.h"
@@ -8,24 +10,12 @@
 
 namespace relwiz {
 
-inline constexpr int max_disc_pages = 6;
-
-// The disc design's frames and labels by slot; each disc page renames them.
-inline constexpr std::array<const char*, 14> disc_page_slots = {
-    "page_frame", "format_frame", "overburn_frame", "burn_test_frame",
-    "label_0", "label_1", "label_2", "label_3", "label_4",
-    "label_5", "label_6", "label_7", "label_8", "label_9",
-};
-
-struct DiscPageNames {
-    const char* caption;
-    std::array<const char*, disc_page_slots.size()> names;
-};
-
-PageDesign general_info_page();
-PageDesign post_info_page();
-PageDesign disc_page(int index);  // index 0 to 5: Disc 1 Info to Disc 6 Info
-PageDesign preview_page();
+// The controls the commands find by name; the design names them with these.
+inline constexpr const char* preview_button = "Command1";
+inline constexpr const char* clear_button = "Command2";
+inline constexpr const char* create_nfo_button = "Command3";
+inline constexpr const char* readme_button = "Command4";
+inline constexpr const char* preview_box = "preview_text";
 
 // One tab: its page design, and for a disc page the index of the control
 // array elements it holds (-1 on the other tabs).
@@ -40,7 +30,12 @@ inline constexpr int tab_count = 9;
 // pages, Preview / Generate .nfo.
 std::array<TabDesign, tab_count> main_form_tabs();
 
-// The name a control of the disc design takes on disc page `index`.
+// The name a control of the disc design takes on disc page `index` (0 to
+// 5): its frames and labels are the page's own, every input is element
+// `index` of the control array the design names.
 const char* disc_page_control_name(int index, const char* design_name);
+
+// The frame that fills disc page `index`.
+const char* disc_page_frame_name(int index);
 
 }  // namespace relwiz

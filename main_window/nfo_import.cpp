@@ -2,12 +2,11 @@
 
 #include "file_drop.h"
 #include "nfo_file.h"
+#include "refusal_message.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 
 namespace relwiz {
@@ -45,10 +44,10 @@ void NfoImport::choose_and_insert()
 
 void NfoImport::insert_file(const QString& path, QTextCursor at)
 {
-    const NfoFile file = read_nfo_file(path);
-    if (!file.problem.isEmpty())
-        return refuse(QStringLiteral("\"%1\" %2.").arg(QDir::toNativeSeparators(path), file.problem));
-    at.insertText(file.text);
+    const OrRefusal<QString> text = read_nfo_file(path);
+    if (!text)
+        return refuse(text.refusal());
+    at.insertText(*text);
     box_->setTextCursor(at);
     box_->setFocus(Qt::OtherFocusReason);
 }
@@ -56,10 +55,11 @@ void NfoImport::insert_file(const QString& path, QTextCursor at)
 void NfoImport::insert_dropped(const QList<QUrl>& urls, QPoint position)
 {
     if (urls.size() != 1)
-        return refuse(QStringLiteral("Drop one .nfo file at a time."));
-    if (!urls.first().isLocalFile())
-        return refuse(QStringLiteral("\"%1\" is not a local file.").arg(urls.first().toDisplayString()));
-    insert_file(urls.first().toLocalFile(), box_->cursorForPosition(position));
+        return refuse({"Drop one .nfo file at a time.", {}});
+    const OrRefusal<QStringList> paths = local_paths(urls);
+    if (!paths)
+        return refuse(paths.refusal());
+    insert_file(paths->first(), box_->cursorForPosition(position));
 }
 
 void NfoImport::show_context_menu(QPoint position)
@@ -71,11 +71,9 @@ void NfoImport::show_context_menu(QPoint position)
     menu->popup(box_->viewport()->mapToGlobal(position));
 }
 
-void NfoImport::refuse(const QString& why)
+void NfoImport::refuse(const Refusal& refusal)
 {
-    QMessageBox box(QMessageBox::Warning, dialog_title, why, QMessageBox::Ok, box_->window());
-    box.setInformativeText(QStringLiteral("The release group's .nfo is unchanged."));
-    box.exec();
+    show_refusal(box_, dialog_title, refusal, QStringLiteral("The release group's .nfo is unchanged."));
 }
 
 }  // namespace relwiz

@@ -5,6 +5,8 @@
 // undo history. A file refused is named with the reason, and nothing changes.
 #pragma once
 
+#include "refusal.h"
+
 #include <QObject>
 #include <QTextCursor>
 
@@ -26,7 +28,7 @@ private:
     void insert_file(const QString& path, QTextCursor at);
     void insert_dropped(const QList<QUrl>& urls, QPoint position);
     void show_context_menu(QPoint position);
-    void refuse(const QString& why);
+    void refuse(const Refusal& refusal);
 
     QPlainTextEdit* box_;
     QAction* insert_action_;

@@ -4,13 +4,21 @@
 
 #include "release_sheet.h"
 
+#include <QString>
+
+class QWidget;
+
 namespace relwiz {
 
 class ControlIndex;
 
-// Text boxes and combo boxes give their text unchanged (multi-line text
-// with CR LF line breaks); option pairs give their choice, read in the
-// order each pair is read in; the disc count is the first set button.
+// Every input into the field its design row names: text and combo boxes
+// give their text unchanged (a sheet box with CR LF line breaks), a check
+// box whether it is checked, and the first set option button of a group, in
+// design order, its value; a group with none set leaves its field unset.
 ReleaseSheet read_release_sheet(const ControlIndex& controls);
+
+// The text a text box, combo box or sheet box holds, as the record takes it.
+QString text_of(const QWidget* input);
 
 }  // namespace relwiz

@@ -51,7 +51,7 @@ class TabStrip : public QWidget {
     Q_OBJECT
 
 public:
-    TabStrip(TabControl* control, int row_height);
+    TabStrip(TabControl* control, int row_height_twips);
 
     TabControl* control() const { return control_; }
     QRect tab_rect(int index) const;
@@ -65,7 +65,7 @@ protected:
 
 private:
     TabControl* control_;
-    double row_height_;
+    double row_height_;  // in pixels, of which a row is no whole number
 };
 
 }  // namespace relwiz

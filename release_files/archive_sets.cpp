@@ -165,7 +165,20 @@ bool is_archive_part_name(std::string_view file_name)
     return parse_part_name(file_name).has_value();
 }
 
-ArchiveSet archive_set_of(std::span<const PartFile> files)
+std::vector<std::string> archive_part_patterns()
+{
+    std::vector<std::string> patterns;
+    for (const LetteredScheme& lettered : lettered_schemes) {
+        patterns.push_back("*." + std::string(lettered.first_extension));
+        for (const char letter : lettered.letters)
+            patterns.push_back(std::string("*.") + letter + "[0-9][0-9]");
+    }
+    for (const CountedScheme& counted : counted_schemes)
+        patterns.push_back("*" + std::string(counted.before_number) + "[0-9]*" + std::string(counted.after_number));
+    return patterns;
+}
+
+OrRefusal<ArchiveSet> archive_set_of(std::span<const PartFile> files)
 {
     struct Part {
         PartName name;
@@ -176,7 +189,7 @@ ArchiveSet archive_set_of(std::span<const PartFile> files)
         if (std::optional<PartName> name = parse_part_name(file.file_name))
             parts.push_back({std::move(*name), &file});
     if (parts.empty())
-        return {};
+        return ArchiveSet{};
     std::ranges::stable_sort(parts, {}, [](const Part& part) { return part.name.index; });
 
     // The narrowest number shows how the set pads its numbers: "part1" and "part01" are two sets.
@@ -185,27 +198,27 @@ ArchiveSet archive_set_of(std::span<const PartFile> files)
         const Part& part = parts[i];
         if (part.name.stem != model.name.stem
             || !equals_ignoring_case(part.file->file_name, spell_part_name(model.name, part.name.index)))
-            throw two_archive_sets(model.file->file_name, part.file->file_name);
+            return two_archive_sets(model.file->file_name, part.file->file_name);
         if (i > 0 && part.name.index == parts[i - 1].name.index)
-            throw two_archive_sets(parts[i - 1].file->file_name, part.file->file_name);
+            return two_archive_sets(parts[i - 1].file->file_name, part.file->file_name);
     }
     ArchiveSet set{std::string(format_of(model.name.scheme)), parts.size(), 0, 0};
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (parts[i].name.index != i)
-            throw missing_part(spell_part_name(model.name, i));
+            return missing_part(spell_part_name(model.name, i));
         set.largest_part = std::max(set.largest_part, parts[i].file->size);
         set.total_size += parts[i].file->size;
     }
     return set;
 }
 
-ArchiveSet read_archive_set(const std::vector<std::filesystem::path>& parts)
+OrRefusal<ArchiveSet> read_archive_set(const std::vector<std::filesystem::path>& parts)
 {
     std::vector<PartFile> files;
     for (const std::filesystem::path& path : parts) {
         const RegularFileStatus status = regular_file_status(path);
-        if (!status.problem.empty())
-            throw cannot_read(path.filename().string(), status.problem);
+        if (status.problem)
+            return cannot_read(path.filename().string(), status.problem.reason());
         files.push_back({path.filename().string(), status.size});
     }
     return archive_set_of(files);

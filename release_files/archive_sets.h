@@ -7,6 +7,8 @@
 // A set's parts share one stem, one scheme and one width of number.
 #pragma once
 
+#include "refusal.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -25,18 +27,23 @@ struct ArchiveSet {
 
 bool is_archive_part_name(std::string_view file_name);
 
+// The names is_archive_part_name takes, as file-name patterns, one scheme
+// after another: "*.rar", "*.r[0-9][0-9]", ... "*.7z.[0-9]*". A pattern
+// matches in the case it is written; the names match in any case.
+std::vector<std::string> archive_part_patterns();
+
 struct PartFile {
     std::string file_name;
     std::uint64_t size = 0;
 };
 
-// The set that parts (each an archive part's name) make. Throws Refusal when
-// they belong to two sets or one of the set's parts is missing.
-ArchiveSet archive_set_of(std::span<const PartFile> parts);
+// The set that parts (each an archive part's name) make. Refused when they
+// belong to two sets or one of the set's parts is missing.
+OrRefusal<ArchiveSet> archive_set_of(std::span<const PartFile> parts);
 
 // Sizes each part from the file system, without opening it (a set may have
-// hundreds), and returns archive_set_of them. Throws Refusal as
-// archive_set_of does, or for a part that is not a regular file or cannot be read.
-ArchiveSet read_archive_set(const std::vector<std::filesystem::path>& parts);
+// hundreds), and returns archive_set_of them. Refused as archive_set_of is,
+// or for a part that is not a regular file or cannot be read.
+OrRefusal<ArchiveSet> read_archive_set(const std::vector<std::filesystem::path>& parts);
 
 }  // namespace relwiz::release_files

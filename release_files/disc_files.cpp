@@ -4,32 +4,52 @@
 #include "image_source.h"
 #include "refusals.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace relwiz::release_files {
 
-DiscFiles read_disc_files(const std::vector<std::filesystem::path>& dropped)
+OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped)
 {
+    const OrRefusal<std::vector<std::filesystem::path>> files = files_of_drop(dropped);
+    if (!files)
+        return files.refusal();
+    std::vector<std::filesystem::path> image_files;
+    std::vector<std::filesystem::path> part_files;
+    for (const std::filesystem::path& file : *files) {
+        const std::string name = file.filename().string();
+        if (is_image_file_name(name))
+            image_files.push_back(file);
+        else if (is_archive_part_name(name))
+            part_files.push_back(file);
+    }
+    if (image_files.empty() && part_files.empty())
+        return nothing_recognised();
+
     DiscFiles found;
-    try {
-        std::vector<std::filesystem::path> image_files;
-        std::vector<std::filesystem::path> part_files;
-        for (const std::filesystem::path& file : files_of_drop(dropped)) {
-            const std::string name = file.filename().string();
-            if (is_image_file_name(name))
-                image_files.push_back(file);
-            else if (is_archive_part_name(name))
-                part_files.push_back(file);
-        }
-        if (image_files.empty() && part_files.empty())
-            throw nothing_recognised();
-        if (const std::optional<ImageSource> source = find_image_source(image_files))
-            found.image = read_disc_image(*source, found.image_bytes_read);
-        if (!part_files.empty())
-            found.archive = read_archive_set(part_files);
-    } catch (const Refusal& refusal) {
-        found.image.reset();  // a refused drop fills nothing in, not even what was read before the refusal
-        found.refusal = refusal.message;
+    const OrRefusal<std::optional<ImageSource>> source = find_image_source(image_files);
+    if (!source)
+        return source.refusal();
+    if (*source) {
+        OrRefusal<DiscImage> image = read_disc_image(**source, found.image_bytes_read);
+        if (!image)
+            return image.refusal();
+        found.image = *std::move(image);
+    }
+    if (!part_files.empty()) {
+        OrRefusal<ArchiveSet> archive = read_archive_set(part_files);
+        if (!archive)
+            return archive.refusal();
+        found.archive = *std::move(archive);
     }
     return found;
+}
+
+std::vector<std::string> disc_file_patterns()
+{
+    std::vector<std::string> patterns = image_file_patterns();
+    std::ranges::copy(archive_part_patterns(), std::back_inserter(patterns));
+    return patterns;
 }
 
 }  // namespace relwiz::release_files

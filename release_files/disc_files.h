@@ -4,10 +4,10 @@
 // filled in, or the drop is refused with a message and nothing is.
 //
 //     const auto found = relwiz::release_files::read_disc_files({"/releases/game/disc1"});
-//     if (!found.refusal.empty())
-//         show(found.refusal);   // "game.r02 is missing."
-//     else if (found.image)
-//         label = found.image->volume_label.value_or(label);
+//     if (!found)
+//         show(found.refusal().message);   // "game.r02 is missing."
+//     else if (found->image)
+//         label = found->image->volume_label.value_or(label);
 //
 // Files other than images and archive parts (.sfv, .nfo, .jpg) are passed
 // over without a word, and only regular files are ever opened.
@@ -27,12 +27,15 @@ namespace relwiz::release_files {
 struct DiscFiles {
     std::optional<DiscImage> image;
     std::optional<ArchiveSet> archive;
-    std::string refusal;                // non-empty: refused, nothing to fill; names the files and the reason
     std::uint64_t image_bytes_read = 0;
 };
 
 // dropped: files and folders as the user dropped or chose them; a folder
 // stands for the files directly in it.
-DiscFiles read_disc_files(const std::vector<std::filesystem::path>& dropped);
+OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped);
+
+// The names of the files read_disc_files reads, as file-name patterns for a
+// file dialog: the images', then the archive parts'.
+std::vector<std::string> disc_file_patterns();
 
 }  // namespace relwiz::release_files

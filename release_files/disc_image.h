@@ -22,7 +22,7 @@ struct DiscImage {
 // 74 minutes of 75 sectors a second: what a 74-minute CD-R holds.
 inline constexpr std::uint64_t sectors_of_74_minutes = 333'000;
 
-// Sets bytes_read to what was read of the image. Throws Refusal when it cannot be read.
-DiscImage read_disc_image(const ImageSource& source, std::uint64_t& bytes_read);
+// Sets bytes_read to what was read of the image. Refused when it cannot be read.
+OrRefusal<DiscImage> read_disc_image(const ImageSource& source, std::uint64_t& bytes_read);
 
 }  // namespace relwiz::release_files

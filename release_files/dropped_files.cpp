@@ -8,27 +8,36 @@ namespace relwiz::release_files {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> files_of_drop(const std::vector<fs::path>& dropped)
+namespace {
+
+// Adds the path, or for a folder the entries directly in it; stops listing
+// a folder once there are more files than a drop may hold.
+std::error_code add_files_of(const fs::path& path, std::vector<fs::path>& files)
+{
+    std::error_code error;
+    if (!fs::is_directory(path, error)) {
+        files.push_back(path);
+        return {};
+    }
+    for (fs::directory_iterator entry(path, error), end;
+         !error && entry != end && files.size() <= max_dropped_files; entry.increment(error)) {
+        std::error_code unknown_type;  // a dangling link is a file, and any reader will say what is wrong
+        if (!entry->is_directory(unknown_type))
+            files.push_back(entry->path());
+    }
+    return error;
+}
+
+}  // namespace
+
+OrRefusal<std::vector<fs::path>> files_of_drop(const std::vector<fs::path>& dropped)
 {
     std::vector<fs::path> files;
-    const auto add = [&files](const fs::path& file) {
-        if (files.size() == max_dropped_files)
-            throw too_many_files();
-        files.push_back(file);
-    };
     for (const fs::path& path : dropped) {
-        std::error_code error;
-        if (!fs::is_directory(path, error)) {
-            add(path);
-            continue;
-        }
-        for (fs::directory_iterator entry(path, error), end; !error && entry != end; entry.increment(error)) {
-            std::error_code unknown_type;  // a dangling link is a file, and any reader will say what is wrong
-            if (!entry->is_directory(unknown_type))
-                add(entry->path());
-        }
-        if (error)
-            throw cannot_read(path.filename().string(), error.message());
+        if (const std::error_code error = add_files_of(path, files))
+            return cannot_read(path.filename().string(), error.message());
+        if (files.size() > max_dropped_files)
+            return too_many_files();
     }
     std::ranges::sort(files);
     files.erase(std::unique(files.begin(), files.end()), files.end());  // a file dropped with its folder

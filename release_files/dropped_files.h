@@ -2,6 +2,8 @@
 // inside each dropped folder (not its subfolders), sorted and each once.
 #pragma once
 
+#include "refusal.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <vector>
@@ -12,7 +14,7 @@ namespace relwiz::release_files {
 // would keep the window busy for nothing.
 inline constexpr std::size_t max_dropped_files = 10'000;
 
-// Throws Refusal for more than max_dropped_files, or a folder that cannot be listed.
-std::vector<std::filesystem::path> files_of_drop(const std::vector<std::filesystem::path>& dropped);
+// Refused for more than max_dropped_files, or a folder that cannot be listed.
+OrRefusal<std::vector<std::filesystem::path>> files_of_drop(const std::vector<std::filesystem::path>& dropped);
 
 }  // namespace relwiz::release_files

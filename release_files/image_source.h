@@ -3,10 +3,12 @@
 // second image means files of two discs were dropped.
 #pragma once
 
+#include "refusal.h"
 #include "sector_layout.h"
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,8 +23,11 @@ struct ImageSource {
 // ".iso", ".bin" or ".cue", in any case.
 bool is_image_file_name(std::string_view file_name);
 
-// None when no image file was dropped. Throws Refusal for two or more images,
-// or a .cue that cannot be read or whose image is missing.
-std::optional<ImageSource> find_image_source(const std::vector<std::filesystem::path>& image_files);
+// The names is_image_file_name takes, as file-name patterns: "*.iso" ...
+std::vector<std::string> image_file_patterns();
+
+// None when no image file was dropped. Refused for two or more images, or a
+// .cue that cannot be read or whose image is missing.
+OrRefusal<std::optional<ImageSource>> find_image_source(const std::vector<std::filesystem::path>& image_files);
 
 }  // namespace relwiz::release_files

@@ -1,16 +1,12 @@
 // Why a drop fills nothing in, in the words the user reads. Every message
 // names the files by their names, never their folders, and gives the reason.
-// Readers throw a Refusal; read_disc_files catches it and fills nothing.
 #pragma once
 
-#include <string>
+#include "refusal.h"
+
 #include <string_view>
 
 namespace relwiz::release_files {
-
-struct Refusal {
-    std::string message;
-};
 
 Refusal too_many_files();
 Refusal nothing_recognised();

@@ -11,22 +11,33 @@ namespace relwiz::release_files {
 
 namespace {
 
-std::string system_reason(int error)
+FileProblem system_problem(int error)
 {
-    return std::generic_category().message(error);
+    return {FileProblem::Kind::system_error, error};
 }
 
-std::string type_problem(mode_t mode)
+FileProblem type_problem(mode_t mode)
 {
-    return S_ISDIR(mode) ? "is a folder" : "is not a regular file";
+    return {S_ISDIR(mode) ? FileProblem::Kind::folder : FileProblem::Kind::not_regular_file};
 }
 
 }  // namespace
 
+std::string FileProblem::reason() const
+{
+    switch (kind) {
+    case Kind::none: return {};
+    case Kind::system_error: return std::generic_category().message(system_error);
+    case Kind::folder: return "is a folder";
+    case Kind::not_regular_file: return "is not a regular file";
+    }
+    return {};
+}
+
 RegularFile::RegularFile(const std::filesystem::path& path)
 {
     problem_ = open_if_regular(path);
-    if (!problem_.empty() && descriptor_ >= 0)
+    if (problem_ && descriptor_ >= 0)
         ::close(std::exchange(descriptor_, -1));
 }
 
@@ -59,7 +70,7 @@ std::size_t RegularFile::read_at(std::uint64_t offset, std::span<char> buffer)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
-            problem_ = system_reason(errno);
+            problem_ = system_problem(errno);
             return 0;
         }
         done += static_cast<std::size_t>(got);
@@ -76,17 +87,17 @@ void RegularFile::swap(RegularFile& other) noexcept
     std::swap(problem_, other.problem_);
 }
 
-std::string RegularFile::open_if_regular(const std::filesystem::path& path)
+FileProblem RegularFile::open_if_regular(const std::filesystem::path& path)
 {
-    if (std::string problem = regular_file_status(path).problem; !problem.empty())
+    if (FileProblem problem = regular_file_status(path).problem)
         return problem;
     // O_NONBLOCK: should the path have become a FIFO since it was looked at, open must not wait for a writer.
     descriptor_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor_ < 0)
-        return system_reason(errno);
+        return system_problem(errno);
     struct stat status {};
     if (::fstat(descriptor_, &status) != 0)
-        return system_reason(errno);
+        return system_problem(errno);
     if (!S_ISREG(status.st_mode))
         return type_problem(status.st_mode);
     size_ = static_cast<std::uint64_t>(status.st_size);
@@ -97,11 +108,11 @@ RegularFileStatus regular_file_status(const std::filesystem::path& path)
 {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0)
-        return {0, system_reason(errno)};
+        return {0, system_problem(errno)};
     if (!S_ISREG(status.st_mode))
         return {0, type_problem(status.st_mode)};
     if (::access(path.c_str(), R_OK) != 0)
-        return {0, system_reason(errno)};
+        return {0, system_problem(errno)};
     return {static_cast<std::uint64_t>(status.st_size), {}};
 }
 

@@ -12,11 +12,26 @@
 
 namespace relwiz::release_files {
 
+// Why a file cannot be opened or read: the system's error, or what the path
+// is instead of a regular file. Callers word it for their own messages.
+struct FileProblem {
+    enum class Kind { none, system_error, folder, not_regular_file };
+
+    Kind kind = Kind::none;
+    int system_error = 0;  // errno, for Kind::system_error
+
+    explicit operator bool() const { return kind != Kind::none; }
+
+    // The system's words ("Permission denied"), or what the path is
+    // ("is a folder", "is not a regular file").
+    std::string reason() const;
+};
+
 // What the file system says of a path without opening it: its size when it is
-// a regular file that may be read, else why not (see RegularFile::problem()).
+// a regular file that may be read, else why not.
 struct RegularFileStatus {
     std::uint64_t size = 0;
-    std::string problem;
+    FileProblem problem;
 };
 
 RegularFileStatus regular_file_status(const std::filesystem::path& path);
@@ -32,9 +47,8 @@ public:
 
     bool is_open() const { return descriptor_ >= 0; }
 
-    // Why the file is not open or why a read failed: the system's reason
-    // ("Permission denied"), or "is a folder" / "is not a regular file".
-    const std::string& problem() const { return problem_; }
+    // Why the file is not open, or why a read failed.
+    const FileProblem& problem() const { return problem_; }
 
     std::uint64_t size() const { return size_; }
 
@@ -47,13 +61,13 @@ public:
 
 private:
     void swap(RegularFile& other) noexcept;
-    // Opens the file and returns "", or returns the problem.
-    std::string open_if_regular(const std::filesystem::path& path);
+    // Opens the file, or returns why not.
+    FileProblem open_if_regular(const std::filesystem::path& path);
 
     int descriptor_ = -1;
     std::uint64_t size_ = 0;
     std::uint64_t bytes_read_ = 0;
-    std::string problem_;
+    FileProblem problem_;
 };
 
 }  // namespace relwiz::release_files

@@ -72,22 +72,23 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, file_name);
         QFETCH(QString, text);
-        QCOMPARE(decode_nfo_text(bytes, file_name).value_or(QString()), text);
+        const OrRefusal<QString> decoded = decode_nfo_text(bytes, file_name);
+        QCOMPARE(decoded ? *decoded : QString(), text);
     }
 
     void write_cut_short_by_file_size_limit_keeps_the_old_file()
     {
         QTemporaryDir folder;
         QVERIFY(QDir::setCurrent(folder.path()));
-        QVERIFY(save_sheet(QStringLiteral("Big"), QStringLiteral("the earlier sheet")).saved);
+        QVERIFY(save_sheet(QStringLiteral("Big"), "the earlier sheet"));
         const pid_t child = fork();  // the limit is the child's alone; it answers with its exit status
         QVERIFY(child >= 0);
         if (child == 0) {
             ignore_file_size_signal();
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
-            const SaveResult result = save_sheet(QStringLiteral("Big"), QString(1 << 20, QLatin1Char('x')));
-            _exit(result.saved ? 10 : result.error.contains(QLatin1String("too large"), Qt::CaseInsensitive) ? 0 : 11);
+            const OrRefusal<> saved = save_sheet(QStringLiteral("Big"), QByteArray(1 << 20, 'x'));
+            _exit(saved ? 10 : QString::fromStdString(saved.refusal().detail).contains("too large", Qt::CaseInsensitive) ? 0 : 11);
         }
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);

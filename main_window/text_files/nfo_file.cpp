@@ -3,6 +3,7 @@
 #include "code_page.h"
 #include "regular_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -44,38 +45,48 @@ QString with_line_breaks(QString text)
     return text;
 }
 
+// "\"/home/me/group.nfo\" is a folder.": the file, then what is wrong with it.
+Refusal refused(const QString& path, const QString& what)
+{
+    return {QStringLiteral("\"%1\" %2.").arg(QDir::toNativeSeparators(path), what).toStdString(), {}};
+}
+
+// What is wrong with a file that could not be opened or read.
+QString problem_with(const release_files::FileProblem& problem)
+{
+    const QString reason = QString::fromStdString(problem.reason());
+    return problem.kind == release_files::FileProblem::Kind::system_error
+               ? QStringLiteral("cannot be read: %1").arg(reason)
+               : reason;
+}
+
 }  // namespace
 
-std::optional<QString> decode_nfo_text(QByteArrayView bytes, QStringView file_name)
+OrRefusal<QString> decode_nfo_text(QByteArrayView bytes, const QString& path)
 {
     for (const ByteOrderMark& mark : byte_order_marks)
         if (bytes.startsWith(mark.bytes))
             return with_line_breaks(QStringDecoder(mark.encoding)(bytes.sliced(mark.bytes.size())));
     if (bytes.contains('\0'))
-        return std::nullopt;
+        return refused(path, QStringLiteral("is not a text file"));
     const bool beyond_ascii = std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
     if (beyond_ascii && bytes.isValidUtf8())
         return with_line_breaks(QString::fromUtf8(bytes));
-    return with_line_breaks((is_dos_art_file(file_name) ? cp437() : windows_1252()).decode(bytes));
+    return with_line_breaks((is_dos_art_file(path) ? cp437() : windows_1252()).decode(bytes));
 }
 
-NfoFile read_nfo_file(const QString& path)
+OrRefusal<QString> read_nfo_file(const QString& path)
 {
     release_files::RegularFile file(QFile::encodeName(path).toStdString());
-    if (!file.is_open()) {
-        const QString problem = QString::fromStdString(file.problem());
-        return {{}, problem.startsWith(QLatin1String("is ")) ? problem : QStringLiteral("cannot be read: %1").arg(problem)};
-    }
+    if (!file.is_open())
+        return refused(path, problem_with(file.problem()));
     if (qint64(file.size()) > largest_nfo_file)
-        return {{}, QStringLiteral("is larger than 32 MiB")};
+        return refused(path, QStringLiteral("is larger than 32 MiB"));
     QByteArray bytes(qsizetype(file.size()), Qt::Uninitialized);
     bytes.truncate(qsizetype(file.read_at(0, {bytes.data(), std::size_t(bytes.size())})));
-    if (!file.problem().empty())
-        return {{}, QStringLiteral("cannot be read: %1").arg(QString::fromStdString(file.problem()))};
-    std::optional<QString> text = decode_nfo_text(bytes, path);
-    if (!text)
-        return {{}, QStringLiteral("is not a text file")};
-    return {*text, {}};
+    if (file.problem())
+        return refused(path, problem_with(file.problem()));
+    return decode_nfo_text(bytes, path);
 }
 
 }  // namespace relwiz

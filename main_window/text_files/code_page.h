@@ -39,7 +39,7 @@ private:
     std::vector<std::pair<char16_t, std::uint8_t>> by_character_;  // sorted for lookup
 };
 
-const CodePage& windows_1252();  // ansi_encoding.cpp
-const CodePage& cp437();         // cp437_encoding.cpp
+const CodePage& windows_1252();  // windows_1252.cpp
+const CodePage& cp437();         // cp437.cpp
 
 }  // namespace relwiz
