@@ -257,6 +257,21 @@ private slots:
         }
     }
 
+    // Every combo box's start-up text and its list, item by item.
+    void combo_boxes_hold_their_lists()
+    {
+        QString lists;
+        for (QComboBox* combo : window->form().findChildren<QComboBox*>()) {
+            const QVariant element = combo->property("index");
+            QStringList row{combo->objectName() + (element.isValid() ? ':' + element.toString() : ""),
+                            combo->currentText()};
+            for (int item = 0; item < combo->count(); ++item)
+                row << combo->itemText(item);
+            lists += row.join('\t') + '\n';
+        }
+        RELWIZ_COMPARE_TEXT(lists.toStdString(), golden("combo_lists.txt"));
+    }
+
     void sheet_boxes_fit_79_columns()
     {
         for (const char* name : {"preview_text", "paste_nfo_text"}) {

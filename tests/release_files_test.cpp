@@ -1,6 +1,7 @@
 // Reading a disc's dropped files: images built here sector by sector, archive
 // sets of empty or sparse parts, and every refusal with the message it shows.
 #include "disc_files.h"
+#include "image_source.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -139,6 +140,25 @@ private slots:
         const auto disc = read_disc_files({dir.path().toStdString(), dir.path().toStdString()});
         QCOMPARE(describe(disc), found);
         QVERIFY(!disc || disc->image_bytes_read <= 128 * 1024);
+    }
+
+    // The file dialog's patterns show every name the reader takes, in any case, and no other.
+    void dialog_patterns_match_the_names_read()
+    {
+        QList<QRegularExpression> patterns;
+        for (const std::string& pattern : disc_file_patterns())
+            patterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)),
+                                           QRegularExpression::CaseInsensitiveOption);
+        const QStringList unread{"g.sfv", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x"};
+        for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.rar", "g.r00", "g.S12", "g.part1.rar",
+                                                        "g.part010.rar", "g.zip", "g.z01", "g.ace", "g.c99", "g.arj", "g.a01",
+                                                        "g.7z.001", "g.7z.0001"}) {
+            const std::string file = name.toStdString();
+            const bool read = is_image_file_name(file) || is_archive_part_name(file);
+            const bool shown = std::any_of(patterns.begin(), patterns.end(),
+                                           [&](const QRegularExpression& pattern) { return pattern.match(name).hasMatch(); });
+            QVERIFY2(read == shown && read == !unread.contains(name), qPrintable(name));
+        }
     }
 
     // Counted before anything is opened: 10,000 files are read, one more is refused unread.
