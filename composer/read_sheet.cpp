@@ -90,7 +90,7 @@ bool consists_of(std::string_view text)
 template <char rule_char>
 bool is_rule(std::string_view line)
 {
-    return line.size() == rule_width && consists_of<rule_char>(line);
+    return line.size() == rule_width && std::memcmp(line.data(), run_of<rule_char>.data(), rule_width) == 0;
 }
 
 // The title, then any number of blanks: none when an editor stripped them.
