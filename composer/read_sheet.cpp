@@ -4,13 +4,14 @@
 #include "read_sheet.h"
 
 #include "compose_sheet.h"
-#include "sheet_lines.h"
+#include "sheet_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <initializer_list>
 #include <span>
+#include <vector>
 
 namespace relwiz {
 namespace {
@@ -109,10 +110,9 @@ bool is_credit_line(std::string_view line)
 }
 
 // The words of a label literal, as a user would name the line: "Disc type".
-std::string_view words(Label label)
+std::string_view words(std::string_view label)
 {
-    const std::string_view text = label.text();
-    return text.substr(0, text.find_last_not_of(".: ") + 1);
+    return label.substr(0, label.find_last_not_of(".: ") + 1);
 }
 
 std::string quoted_choices(std::span<const std::string_view> answers)
@@ -189,87 +189,22 @@ std::optional<std::size_t> footer_start(std::string_view text)
     return start;
 }
 
-template <class Record>
-struct LabelField {
-    Label label;
-    std::string Record::*value;
-};
+using namespace sheet_layout;
 
-// An optional line: its label, then one of its answers. An answer's index + 1
-// is the value it stands for, as the answers come in their enum's order.
-struct ChoiceLine {
-    Label label;
-    std::span<const std::string_view> answers;
-};
+// The words every repost line starts with, whatever its answer.
+std::string_view repost_label()
+{
+    return repost_yes.substr(0, label_width - 1);
+}
 
-static_assert(int(YesNoChoice::Yes) == 1 && int(YesNoChoice::No) == 2);
-static_assert(int(ImageFormat::BinCue) == 1 && int(ImageFormat::Iso) == 2);
-constexpr std::array<std::string_view, 2> yes_no = {"Yes", "No"};
-constexpr std::array<std::string_view, 2> image_formats = {".bin + .cue", ".iso"};
-constexpr std::array<std::string_view, max_discs> disc_counts = {"1", "2", "3", "4", "5", "6"};
-
-constexpr ChoiceLine cracked_line = {"Image is 'cracked'?.........: ", yes_no};
-constexpr ChoiceLine disc_count_line = {"# of discs..................: ", disc_counts};
-constexpr ChoiceLine image_format_line = {"Image format................: ", image_formats};
-constexpr ChoiceLine overburn_line = {"80 min CDR required?........: ", yes_no};
-constexpr ChoiceLine burn_test_line = {"Image has been burn tested?.: ", yes_no};
-
-constexpr std::array<LabelField<ReleaseSheet>, 3> general_before_choices = {{
-    {"Disc type...................: ", &ReleaseSheet::disc_type},
-    {"Program platform............: ", &ReleaseSheet::platform},
-    {"Program category............: ", &ReleaseSheet::category},
-}};
-constexpr std::array<LabelField<ReleaseSheet>, 3> general_after_choices = {{
-    {"Serial number...............: ", &ReleaseSheet::serial_number},
-    {"Release group...............: ", &ReleaseSheet::release_group},
-    {"Image creation application..: ", &ReleaseSheet::image_creation_app},
-}};
-constexpr std::array<LabelField<ReleaseSheet>, 3> post_before_repost = {{
-    {"Group posted to.............: ", &ReleaseSheet::group_posted_to},
-    {"News server used............: ", &ReleaseSheet::news_server},
-    {"Parts per day...............: ", &ReleaseSheet::parts_per_day},
-}};
-constexpr std::array<LabelField<ReleaseSheet>, 1> post_after_repost = {{
-    {"My fills policy.............: ", &ReleaseSheet::fills_policy},
-}};
-constexpr std::array<LabelField<DiscInfo>, 1> disc_before_format = {{
-    {"Disc volume label...........: ", &DiscInfo::volume_label},
-}};
-constexpr std::array<LabelField<DiscInfo>, 6> disc_after_format = {{
-    {"Image filename..............: ", &DiscInfo::image_filename},
-    {"Image file size in bytes....: ", &DiscInfo::image_file_size},
-    {"Archive format..............: ", &DiscInfo::archive_format},
-    {"Archive part size in bytes..: ", &DiscInfo::archive_part_size},
-    {"# of parts for this disc:...: ", &DiscInfo::number_of_parts},
-    {"Total archive size this disc: ", &DiscInfo::archive_size},
-}};
-
-constexpr std::string_view repost_label = "Full repost?................:";
-constexpr std::string_view repost_yes = "Full repost?................: Yes, ";
-constexpr std::string_view repost_no = "Full repost?................: No, I am a lazy asshole.";
-constexpr Label support_label = "Support files posted........: ";
-constexpr std::string_view no_support_files = "None, WTF!?";
-
-struct SupportFile {
-    bool ReleaseSheet::*posted;
-    std::string_view item;
-};
-constexpr std::array<SupportFile, 4> support_files = {{
-    {&ReleaseSheet::support_sfv, ".sfv "},
-    {&ReleaseSheet::support_cue, ".cue "},
-    {&ReleaseSheet::support_covers, "covers "},
-    {&ReleaseSheet::support_manuals, "manuals "},
-}};
-
-constexpr std::array<std::string_view, max_discs> disc_titles = {
-    "Disc 1 Information", "Disc 2 Information", "Disc 3 Information",
-    "Disc 4 Information", "Disc 5 Information", "Disc 6 Information",
-};
-constexpr std::string_view release_group_title = "Release Group NFO";
-constexpr std::string_view proudly_presents = " proudly presents ";
-constexpr std::string_view proudly_presents_stripped = without_trailing_blanks(proudly_presents);
-constexpr std::string_view go_to = "Go to ";
-constexpr std::string_view for_more_info = " for more info";
+// The answers a choice's lines give, after their label, for a message.
+std::string quoted_answers(std::span<const std::string_view> lines)
+{
+    std::vector<std::string_view> answers;
+    for (const std::string_view line : lines.subspan(1))
+        answers.push_back(line.substr(label_width));
+    return quoted_choices(answers);
+}
 
 // Reads into a record it is given, so that the record is built where the
 // caller keeps it and never moved.
@@ -328,30 +263,31 @@ private:
         take_blank({"the blank line under the title of ", title});
     }
 
-    template <class Record, std::size_t N>
-    void read_labels(const std::array<LabelField<Record>, N>& fields, Record& record, std::string_view section)
+    template <class Record>
+    void read_labels(std::span<const LabelLine<Record>> fields, Record& record, std::string_view section)
     {
-        for (const LabelField<Record>& field : fields) {
+        for (const LabelLine<Record>& field : fields) {
             const std::optional<std::string_view> value = after(lines_.current(), field.label);
             if (!value)
-                fail({"the \"", words(field.label), "\" line of ", section});
+                fail({"the \"", words(field.label.text()), "\" line of ", section});
             record.*field.value = *value;
             lines_.advance();
         }
     }
 
-    // 0 when the line is absent; otherwise the answer's index + 1.
-    int read_choice(const ChoiceLine& choice)
+    // The value whose line of `lines` stands here; 0 when the line is absent.
+    template <typename Choice>
+    Choice read_choice(std::span<const std::string_view> lines)
     {
         const std::string_view line = lines_.current();
-        if (!starts_with(line, choice.label, label_width - 1))
-            return 0;
-        const std::optional<std::string_view> answer = after(line, choice.label);
-        const auto found = std::find(choice.answers.begin(), choice.answers.end(), answer.value_or("\n"));
-        if (found == choice.answers.end())
-            fail({quoted_choices(choice.answers), " after \"", words(choice.label), "\""});
+        const std::string_view label = lines[1].substr(0, label_width);
+        if (!line.starts_with(label.substr(0, label_width - 1)))
+            return Choice{};
+        const auto found = std::find(lines.begin() + 1, lines.end(), line);
+        if (found == lines.end())
+            fail({quoted_answers(lines), " after \"", words(label), "\""});
         lines_.advance();
-        return int(found - choice.answers.begin()) + 1;
+        return Choice(found - lines.begin());
     }
 
     void read_banner()
@@ -370,8 +306,9 @@ private:
     {
         const std::string_view line = lines_.current();
         std::size_t at = line.find(proudly_presents);
-        if (at == none && line.ends_with(proudly_presents_stripped))
-            at = line.size() - proudly_presents_stripped.size();  // no title, and its blank stripped
+        const std::string_view stripped = without_trailing_blanks(proudly_presents);
+        if (at == none && line.ends_with(stripped))
+            at = line.size() - stripped.size();  // no title, and its blank stripped
         if (at == none)
             fail({"the headline \"<poster> proudly presents <title>\""});
         sheet_.poster_name = line.substr(0, at);
@@ -381,12 +318,12 @@ private:
 
     void read_general_information()
     {
-        constexpr std::string_view section = "General Information";
+        const std::string_view section = general_title;
         read_header(section);
-        read_labels(general_before_choices, sheet_, section);
-        sheet_.image_is_cracked = YesNoChoice(read_choice(cracked_line));
-        sheet_.disc_count = read_choice(disc_count_line);
-        read_labels(general_after_choices, sheet_, section);
+        read_labels<ReleaseSheet>(general_lines_before_choices, sheet_, section);
+        sheet_.image_is_cracked = read_choice<YesNoChoice>(cracked_lines);
+        sheet_.disc_count = read_choice<int>(disc_count_lines);
+        read_labels<ReleaseSheet>(general_lines_after_choices, sheet_, section);
         take_blank({"the blank line under \"Image creation application\""});
         read_url();
         take_blank({"the blank line that closes General Information"});
@@ -404,11 +341,11 @@ private:
 
     void read_post_information()
     {
-        constexpr std::string_view section = "Post Information";
+        const std::string_view section = post_title;
         read_header(section);
-        read_labels(post_before_repost, sheet_, section);
+        read_labels<ReleaseSheet>(post_lines_before_repost, sheet_, section);
         read_repost();
-        read_labels(post_after_repost, sheet_, section);
+        read_labels<ReleaseSheet>({&fills_policy_line, 1}, sheet_, section);
         read_support_files();
         take_blank({"the blank line that closes Post Information"});
     }
@@ -416,7 +353,7 @@ private:
     void read_repost()
     {
         const std::string_view line = lines_.current();
-        if (!line.starts_with(repost_label))
+        if (!line.starts_with(repost_label()))
             return;
         if (const std::optional<std::string_view> commences = after(line, repost_yes)) {
             sheet_.full_repost = YesNoChoice::Yes;
@@ -431,12 +368,12 @@ private:
 
     void read_support_files()
     {
-        const std::optional<std::string_view> items = after(lines_.current(), support_label);
+        const std::optional<std::string_view> items = after(lines_.current(), support_files_label);
         if (!items)
             fail({"the \"Support files posted\" line of Post Information"});
         if (*items != no_support_files && !read_support_items(*items))
             fail({"\".sfv \", \".cue \", \"covers \", \"manuals \" in this order, or \"None, WTF!?\", after \"",
-                  words(support_label), "\""});
+                  words(support_files_label.text()), "\""});
         lines_.advance();
     }
 
@@ -457,11 +394,11 @@ private:
     {
         const std::string_view section = disc_titles[std::size_t(number - 1)];
         read_header(section, true);
-        read_labels(disc_before_format, disc, section);
-        disc.image_format = ImageFormat(read_choice(image_format_line));
-        read_labels(disc_after_format, disc, section);
-        disc.needs_80min_cdr = YesNoChoice(read_choice(overburn_line));
-        disc.burn_tested = YesNoChoice(read_choice(burn_test_line));
+        read_labels<DiscInfo>({&volume_label_line, 1}, disc, section);
+        disc.image_format = read_choice<ImageFormat>(image_format_lines);
+        read_labels<DiscInfo>(file_and_archive_lines, disc, section);
+        disc.needs_80min_cdr = read_choice<YesNoChoice>(overburn_lines);
+        disc.burn_tested = read_choice<YesNoChoice>(burn_test_lines);
         take_blank({"the blank line that closes ", section});
     }
 
