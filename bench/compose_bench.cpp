@@ -1,5 +1,7 @@
-// compose_sheet against a memcpy of the same output size, in one run.
+// compose_sheet against a memcpy of the same output size, and read_sheet
+// against compose_sheet, in one run.
 #include "compose_sheet.h"
+#include "read_sheet.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -72,6 +74,17 @@ void copy_output(benchmark::State& state, const relwiz::ReleaseSheet& sheet)
     state.SetBytesProcessed(static_cast<int64_t>(output.size() * state.iterations()));
 }
 
+// Reading the sheet back into a record: the window's opening of a saved sheet.
+void read_back(benchmark::State& state, const relwiz::ReleaseSheet& sheet)
+{
+    const std::string text = relwiz::compose_sheet(sheet);
+    for (auto _ : state) {
+        relwiz::SheetReading reading = relwiz::read_sheet(text);
+        benchmark::DoNotOptimize(reading.sheet->release_group_nfo.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(text.size() * state.iterations()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -82,12 +95,16 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("memcpy/typical", copy_output, typical);
     benchmark::RegisterBenchmark("compose/1MiB_nfo", compose, pasted);
     benchmark::RegisterBenchmark("memcpy/1MiB_nfo", copy_output, pasted);
+    benchmark::RegisterBenchmark("read/typical", read_back, typical);
+    benchmark::RegisterBenchmark("read/1MiB_nfo", read_back, pasted);
 
     benchmark::Initialize(&argc, argv);
     relwiz::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.print_ratio("compose/typical", "memcpy/typical");
     reporter.print_ratio("compose/1MiB_nfo", "memcpy/1MiB_nfo", 2.0);
+    reporter.print_ratio("read/typical", "compose/typical", 2.0);
+    reporter.print_ratio("read/1MiB_nfo", "compose/1MiB_nfo", 2.0);
     benchmark::Shutdown();
     return 0;
 }

@@ -19,7 +19,7 @@ echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
 cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench soak_bench > /dev/null
 
-echo "== compose throughput: compose_sheet against a memcpy of its output"
+echo "== compose throughput: compose_sheet against a memcpy of its output; read_sheet against compose_sheet"
 "$build/bench/compose_bench" --benchmark_color=false
 
 echo "== Preview latency: a Preview click against the same text set into a bare box"

@@ -1,8 +1,14 @@
 // The pasted release-group sheet and the credit footer that ends every sheet.
 #include "compose_sheet.h"
-#include "sheet_lines.h"
+#include "sheet_layout.h"
 
 namespace relwiz {
+
+namespace sheet_layout {
+
+constexpr std::string_view release_group_title = "Release Group NFO";
+
+}  // namespace sheet_layout
 
 using namespace sheet_lines;
 
@@ -11,7 +17,7 @@ void append_release_group_section(const ReleaseSheet& sheet, std::string& text)
     // Only the empty string counts as absent; blanks or line ends alone are text.
     if (sheet.release_group_nfo.empty())
         return;
-    append_section_header(text, "Release Group NFO");
+    append_section_header(text, sheet_layout::release_group_title);
     text += sheet.release_group_nfo;
     text += line_end;
     append_blank_line(text);

@@ -1,19 +1,23 @@
 // The banner with its headline, and the General Information section.
 #include "compose_sheet.h"
-#include "sheet_lines.h"
-
-#include <array>
-#include <string_view>
+#include "sheet_layout.h"
 
 namespace relwiz {
-namespace {
 
-using namespace sheet_lines;
+namespace sheet_layout {
 
 constexpr std::string_view proudly_presents = " proudly presents ";
+constexpr std::string_view general_title = "General Information";
 
-// Indexed by disc_count; a count of 0 writes no line.
-constexpr std::array<std::string_view, max_discs + 1> disc_count_lines = {
+constexpr std::array<LabelLine<ReleaseSheet>, 3> general_lines_before_choices = {{
+    {"Disc type...................: ", &ReleaseSheet::disc_type},
+    {"Program platform............: ", &ReleaseSheet::platform},
+    {"Program category............: ", &ReleaseSheet::category},
+}};
+
+constexpr ChoiceLines<3> cracked_lines = {"", "Image is 'cracked'?.........: Yes", "Image is 'cracked'?.........: No"};
+
+constexpr ChoiceLines<max_discs + 1> disc_count_lines = {
     "",
     "# of discs..................: 1",
     "# of discs..................: 2",
@@ -23,15 +27,19 @@ constexpr std::array<std::string_view, max_discs + 1> disc_count_lines = {
     "# of discs..................: 6",
 };
 
-constexpr ChoiceLines cracked_lines = {"Image is 'cracked'?.........: Yes", "Image is 'cracked'?.........: No"};
+constexpr std::array<LabelLine<ReleaseSheet>, 3> general_lines_after_choices = {{
+    {"Serial number...............: ", &ReleaseSheet::serial_number},
+    {"Release group...............: ", &ReleaseSheet::release_group},
+    {"Image creation application..: ", &ReleaseSheet::image_creation_app},
+}};
 
-void append_disc_count_line(int disc_count, std::string& text)
-{
-    if (disc_count >= 1 && disc_count <= max_discs)
-        append_fixed_line(text, disc_count_lines[static_cast<std::size_t>(disc_count)]);
-}
+constexpr std::string_view go_to = "Go to ";
+constexpr std::string_view for_more_info = " for more info";
 
-}  // namespace
+}  // namespace sheet_layout
+
+using namespace sheet_lines;
+using namespace sheet_layout;
 
 void append_banner(const ReleaseSheet& sheet, std::string& text)
 {
@@ -50,19 +58,17 @@ void append_banner(const ReleaseSheet& sheet, std::string& text)
 
 void append_general_information(const ReleaseSheet& sheet, std::string& text)
 {
-    append_section_header(text, "General Information");
-    append_label_line(text, "Disc type...................: ", sheet.disc_type);
-    append_label_line(text, "Program platform............: ", sheet.platform);
-    append_label_line(text, "Program category............: ", sheet.category);
+    append_section_header(text, general_title);
+    for (const LabelLine<ReleaseSheet>& line : general_lines_before_choices)
+        append_label_line(text, line.label, sheet.*line.value);
     append_choice_line(text, sheet.image_is_cracked, cracked_lines);
-    append_disc_count_line(sheet.disc_count, text);
-    append_label_line(text, "Serial number...............: ", sheet.serial_number);
-    append_label_line(text, "Release group...............: ", sheet.release_group);
-    append_label_line(text, "Image creation application..: ", sheet.image_creation_app);
+    append_choice_line(text, sheet.disc_count, disc_count_lines);
+    for (const LabelLine<ReleaseSheet>& line : general_lines_after_choices)
+        append_label_line(text, line.label, sheet.*line.value);
     append_blank_line(text);
-    text += "Go to ";
+    text += go_to;
     text += sheet.url;
-    text += " for more info";
+    text += for_more_info;
     text += line_end;
     append_blank_line(text);
 }

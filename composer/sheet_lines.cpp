@@ -42,10 +42,4 @@ void append_blank_line(std::string& sheet)
     sheet += line_end;
 }
 
-void append_choice_line(std::string& sheet, YesNoChoice choice, ChoiceLines lines)
-{
-    if (choice != YesNoChoice::None)
-        append_fixed_line(sheet, choice == YesNoChoice::Yes ? lines.yes : lines.no);
-}
-
 }  // namespace relwiz::sheet_lines

@@ -5,6 +5,7 @@
 #include "release_sheet.h"
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -50,13 +51,13 @@ void append_fixed_line(std::string& sheet, std::string_view line);
 // An empty line: a second CR LF right after the one ending the line before.
 void append_blank_line(std::string& sheet);
 
-// The two whole lines a Yes/No question is answered with.
-struct ChoiceLines {
-    std::string_view yes;
-    std::string_view no;
-};
-
-// The line of the choice made; no line at all, and no trace, while it is unset.
-void append_choice_line(std::string& sheet, YesNoChoice choice, ChoiceLines lines);
+// The line of the choice made, from the choice's lines by value; no line at
+// all, and no trace, while it is unset (value 0).
+template <typename Choice>
+void append_choice_line(std::string& sheet, Choice value, std::span<const std::string_view> lines)
+{
+    if (const auto index = static_cast<std::size_t>(value); index != 0 && index < lines.size())
+        append_fixed_line(sheet, lines[index]);
+}
 
 }  // namespace relwiz::sheet_lines

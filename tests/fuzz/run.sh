@@ -11,7 +11,7 @@ out="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 mkdir -p "$out"
 
 # target:library folder it fuzzes
-for entry in compose:composer release_files:release_files; do
+for entry in compose:composer read_sheet:composer release_files:release_files; do
     target="${entry%%:*}" library="$top/${entry#*:}"
     fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
     clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
