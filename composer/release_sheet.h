@@ -28,6 +28,8 @@ struct DiscInfo {
     std::string archive_size;
     YesNoChoice needs_80min_cdr = YesNoChoice::None;
     YesNoChoice burn_tested = YesNoChoice::None;
+
+    friend bool operator==(const DiscInfo&, const DiscInfo&) = default;
 };
 
 struct ReleaseSheet {
@@ -59,6 +61,8 @@ struct ReleaseSheet {
 
     // Disc 1 Info to Disc 6 Info tabs; element 0 is Disc 1
     std::array<DiscInfo, max_discs> discs;
+
+    friend bool operator==(const ReleaseSheet&, const ReleaseSheet&) = default;
 };
 
 }  // namespace relwiz

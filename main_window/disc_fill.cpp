@@ -5,12 +5,11 @@
 #include "form_builder.h"
 #include "main_form_design.h"
 #include "refusal_message.h"
+#include "write_controls.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 
 namespace relwiz {
 namespace {
@@ -87,15 +86,7 @@ void DiscFill::fill(const QStringList& paths)
 
 void DiscFill::set_text(std::string DiscInfo::*field, const QString& text)
 {
-    QWidget* input = controls_.bound_to(field, disc_);
-    auto* edit = qobject_cast<QLineEdit*>(input);
-    if (auto* combo = qobject_cast<QComboBox*>(input))
-        edit = combo->lineEdit();
-    if (edit->text() == text)
-        return;  // no empty step in the field's undo history
-    // Typed over, not set: the field's Undo takes the fill back.
-    edit->selectAll();
-    edit->insert(text);
+    type_over(controls_.bound_to(field, disc_), text);  // the field's Undo takes the fill back
 }
 
 void DiscFill::choose(const FieldBinding& option)

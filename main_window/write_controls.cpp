@@ -1,0 +1,88 @@
+#include "write_controls.h"
+
+#include "form_builder.h"
+#include "read_controls.h"
+#include "sheet_text_box.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace relwiz {
+namespace {
+
+// Sets a button, or clears it: a set button of an exclusive group takes no
+// unchecking, so it stops being exclusive for that moment.
+void set_checked(QAbstractButton* button, bool checked)
+{
+    if (button->isChecked() == checked)
+        return;
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(exclusive);
+}
+
+// Writes one field into the input that feeds it.
+class InputWriter {
+public:
+    InputWriter(const ReleaseSheet& sheet, const BoundControl& input) : sheet_(sheet), input_(input) {}
+
+    template <typename Record>
+    void operator()(std::string Record::*field) const
+    {
+        const std::string& text = record<Record>().*field;
+        type_over(input_.control, QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
+
+    void operator()(bool ReleaseSheet::*field) const { set_checked(button(), sheet_.*field); }
+
+    template <typename Record, typename Value>
+    void operator()(OptionValue<Record, Value> option) const
+    {
+        set_checked(button(), record<Record>().*option.field == option.value);
+    }
+
+    void operator()(std::monostate) const {}
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(input_.control); }
+
+    template <typename Record>
+    const Record& record() const
+    {
+        if constexpr (std::is_same_v<Record, DiscInfo>)
+            return sheet_.discs[static_cast<std::size_t>(input_.disc)];
+        else
+            return sheet_;
+    }
+
+    const ReleaseSheet& sheet_;
+    const BoundControl& input_;
+};
+
+}  // namespace
+
+void write_release_sheet(const ControlIndex& controls, const ReleaseSheet& sheet)
+{
+    for (const BoundControl& input : controls.bound_controls())
+        std::visit(InputWriter(sheet, input), input.feeds);
+}
+
+void type_over(QWidget* input, const QString& text)
+{
+    if (auto* sheet_box = qobject_cast<SheetTextBox*>(input)) {
+        if (sheet_box->sheet_text() != text)
+            sheet_box->replace_text(text);
+        return;
+    }
+    auto* edit = qobject_cast<QLineEdit*>(input);
+    if (auto* combo = qobject_cast<QComboBox*>(input))
+        edit = combo->lineEdit();
+    if (edit->text() == text)
+        return;
+    edit->selectAll();
+    edit->insert(text);
+}
+
+}  // namespace relwiz

@@ -1,0 +1,26 @@
+// Putting a record into the main window's controls, the other way round
+// from reading them: every input shows the field its design row names.
+#pragma once
+
+#include "release_sheet.h"
+
+class QString;
+class QWidget;
+
+namespace relwiz {
+
+class ControlIndex;
+
+// Every input takes its field's value: text typed over (type_over), a check
+// box checked or not, the option button of its group's value set, or none
+// of the group's set when the field is unset. read_release_sheet then gives
+// `sheet` back.
+void write_release_sheet(const ControlIndex& controls, const ReleaseSheet& sheet);
+
+// `text` typed over what a text box or combo box holds, so that its own
+// Undo brings back what the user had; a sheet box's text replaced as one
+// step of its undo history. A field that already holds the text is left
+// alone, without an empty step in its history.
+void type_over(QWidget* input, const QString& text);
+
+}  // namespace relwiz
