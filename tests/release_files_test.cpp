@@ -41,6 +41,11 @@ QByteArray descriptor(char type, const QString& identifier = {}, const QByteArra
 
 const QByteArray terminator = descriptor(char(255));
 
+QByteArrayList labels(const QString& primary, const QString& joliet)
+{
+    return {descriptor(1, primary), descriptor(2, joliet, "%/@"), terminator};
+}
+
 // Makes the file a description names: "name", "name=its text", "name 4096" (sparse, of that size) or
 // "fifo name". Descriptors go from sector 16 on, in sectors of the size that the data offset after the
 // size implies: cooked (none or 0), MODE2/2336 (8), or raw sectors of mode 1 (16) or 2 (24), which start
@@ -101,6 +106,26 @@ private slots:
         row("cue_2336_crlf", {"g.bin 93440 8", "g.cue=\r\n\r\n\tfile g.bin binary\r\n  track 01 mode2/2336\r\n"},
             "g.bin 93440 bin Game CD 74min", {descriptor(2, "Game CD", "%/C")});
         row("cue_audio", {"g.bin 94080 16", "g.cue=FILE g.bin BINARY\nTRACK 01 AUDIO"}, "g.bin 94080 bin - 74min", labelled);
+        row("bin_2336_without_cue", {"g.bin 93440 8"}, "g.bin 93440 bin ÉTÉ 74min", labelled);
+        row("cue_names_other_case", {"g.bin 94080 16", "g.cue=FILE \"G.BIN\" BINARY\nTRACK 01 MODE1/2352"},
+            "g.bin 94080 bin ÉTÉ 74min", labelled);
+        // 332,001 audio sectors of 2352 bytes and 1,000 data sectors of 2048: one more than 74 minutes.
+        row("track_per_file", {"b.bin 2048000", "a.bin 780866352", "g.cue=FILE a.bin BINARY\nTRACK 01 AUDIO\n"
+            "FILE b.bin BINARY\nTRACK 02 MODE1/2048"}, "g.cue 782914352 bin ÉTÉ 80min", labelled);
+        // Joliet holds 16 characters: the primary label, when it goes on from them, holds the whole label.
+        row("joliet_16th_a_blank", {"g.iso"}, "g.iso 38912 iso A LONG LABEL OF 30 CHARACTERS. 74min",
+            labels("A LONG LABEL OF 30 CHARACTERS.", "a long label of "));
+        row("joliet_16_primary_17", {"g.iso"}, "g.iso 38912 iso SIXTEEN CHARS OK! 74min",
+            labels("SIXTEEN CHARS OK!", "Sixteen chars ok"));
+        row("joliet_16_primary_16", {"g.iso"}, "g.iso 38912 iso Sixteen chars ok 74min",
+            labels("SIXTEEN CHARS OK", "Sixteen chars ok"));
+        row("joliet_15_primary_17", {"g.iso"}, "g.iso 38912 iso Game of fifteen 74min",
+            labels("GAME OF FIFTEEN 2", "Game of fifteen"));
+        row("primary_another_label", {"g.iso"}, "g.iso 38912 iso Sixteen chars ok 74min",
+            labels("ANOTHER LONGER LABEL", "Sixteen chars ok"));
+        row("primary_utf8", {"g.iso"}, "g.iso 38912 iso Für 🎮 74min",
+            labels(QString::fromLatin1("F\xC3\xBCr \xF0\x9F\x8E\xAE"), ""));
+        row("labels_of_blanks", {"g.iso"}, "g.iso 38912 iso - 74min", labels("    ", "    "));
         row("r00_to_s00", r00_to_s00, ".rar 102 parts 9 912");
         row("part1_to_part10", QString("g.part1.rar g.part2.rar g.part3.rar g.part4.rar g.part5.rar g.part6.rar g.part7.rar "
                                        "g.part8.rar g.part9.rar g.part10.rar").split(' '), ".rar 10 parts 0 0");
