@@ -1,8 +1,10 @@
-// libFuzzer target: arbitrary bytes read as volume descriptors and as a cue
-// sheet. Neither reader may crash or read out of bounds, each gives the same
-// answer twice, and a label is well-formed UTF-8 of at most the 32 characters
-// a primary descriptor's identifier holds (a Joliet one holds 16).
+// libFuzzer target: arbitrary bytes read as volume descriptors, as a cue
+// sheet and as the ends of RAR, ZIP and ARJ parts. No reader may crash or
+// read out of bounds, each gives the same answer twice, and a label is
+// well-formed UTF-8 of at most the 32 characters a primary descriptor's
+// identifier holds (a Joliet one holds 16).
 #undef NDEBUG  // the asserts are the checks
+#include "archive_ends.h"
 #include "cue_sheet.h"
 #include "volume_descriptors.h"
 
@@ -43,5 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (const std::optional<SectorLayout> layout = layout_of_track_mode(file.track_mode))
             assert(layout->data_offset + 2048 <= layout->sector_size || !layout->has_file_system);
     }
+    const std::optional<std::uint32_t> zip = zip_part_number(bytes);
+    assert(zip == zip_part_number(bytes) && (!zip || *zip < 0xFFFF));
+    assert(rar_volume_goes_on(bytes) == rar_volume_goes_on(bytes));
+    assert(arj_volume_goes_on(bytes) == arj_volume_goes_on(bytes));
     return 0;
 }
