@@ -181,6 +181,13 @@ private slots:
         });
         QVERIFY2(warning.startsWith("game.r00 is missing.\nNothing on Disc 2 Info was changed."), qPrintable(warning));
         QCOMPARE(window->control<QLineEdit>("archive_size_text", 1)->text(), QStringLiteral("kept"));
+
+        // A label of blanks is no label: the one typed stays, while the rest of the image fills in.
+        window->act("volume_label_text:2=typed");
+        const QString blank = write_file("blank.iso", image.replace(16 * 2048 + 40, 9, "         "));
+        window->drop(window->control("Frame12"), {QUrl::fromLocalFile(blank)});
+        QCOMPARE(window->control<QLineEdit>("volume_label_text", 2)->text(), QStringLiteral("typed"));
+        QCOMPARE(window->control<QLineEdit>("image_filename_text", 2)->text(), QStringLiteral("blank.iso"));
     }
 };
 
