@@ -126,7 +126,8 @@ int main(int argc, char** argv)
                 found->image->volume_label.value_or("").c_str());
     std::printf("last part bytes read: %llu of %llu  (goal <= %llu: %s)\n",
                 static_cast<unsigned long long>(found->archive_bytes_read), static_cast<unsigned long long>(part_size),
-                static_cast<unsigned long long>(part_read_goal), found->archive_bytes_read <= part_read_goal ? "met" : "NOT met");
+                static_cast<unsigned long long>(part_read_goal),
+                found->archive_bytes_read <= part_read_goal ? "met" : "NOT met");
     benchmark::Shutdown();
     fs::remove_all(folder);
     return 0;

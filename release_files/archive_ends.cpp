@@ -166,7 +166,8 @@ std::optional<bool> arj_volume_goes_on(std::string_view head)
     if (head.size() < 4 || head.substr(0, 2) != "\x60\xEA")
         return std::nullopt;
     const std::size_t size = little_endian(head, 2, 2);
-    if (size < 5 || size > 2600 || head.size() < 4 + size + 4 || crc_of(head.substr(4, size)) != little_endian(head, 4 + size, 4))
+    if (size < 5 || size > 2600 || head.size() < 4 + size + 4
+        || crc_of(head.substr(4, size)) != little_endian(head, 4 + size, 4))
         return std::nullopt;
     return (head[8] & 0x04) != 0;
 }

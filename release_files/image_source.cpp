@@ -34,7 +34,8 @@ std::optional<fs::path> file_named_by_cue(const fs::path& cue, const std::string
         return named;  // whatever else is wrong with it, reading it will say
     const std::string wanted = named.filename().string();
     std::optional<fs::path> found;
-    for (fs::directory_iterator entry(named.parent_path(), error), end; !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(named.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
         if (!equals_ignoring_case(entry->path().filename().string(), wanted))
             continue;
         if (found)
