@@ -1,5 +1,6 @@
 #include "archive_sets.h"
 
+#include "archive_ends.h"
 #include "ascii_case.h"
 #include "refusals.h"
 #include "regular_file.h"
@@ -8,6 +9,7 @@
 #include <charconv>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 namespace relwiz::release_files {
 
@@ -29,14 +31,19 @@ struct LetteredScheme {
     std::string_view first_extension;
     std::string_view letters;
     std::uint64_t first_number;  // of the lettered parts: "r00" but "z01"
+    bool plain_part_last;        // the archiver writes the plain part after the lettered ones
 };
 
 constexpr LetteredScheme lettered_schemes[] = {
-    {".rar", "rar", "rs", 0},
-    {".zip", "zip", "z", 1},
-    {".ace", "ace", "c", 0},
-    {".arj", "arj", "a", 1},
+    {".rar", "rar", "rs", 0, false},
+    {".zip", "zip", "z", 1, true},
+    {".ace", "ace", "c", 0, false},
+    {".arj", "arj", "a", 1, false},
+    {".7z", "7z", "", 0, false},  // a plain part only; 7-Zip numbers its volumes name.7z.001 on
 };
+
+// The archivers that cut every volume but the last at the one size asked for.
+constexpr std::string_view formats_of_equal_parts[] = {".rar", ".7z"};
 
 // Every part numbered from 1, to any width.
 struct CountedScheme {
@@ -121,12 +128,22 @@ std::string padded(std::uint64_t number, std::size_t digits)
     return std::string(digits > text.size() ? digits - text.size() : 0, '0').append(text);
 }
 
+// Past its table's letters a scheme goes on through the alphabet, as RAR's
+// .s00 follows .r99, and past "z" with more digits, as Info-ZIP's .z100
+// follows .z99. Only names of parts a set holds, and the one after its last,
+// are spelled, so a scheme without letters is never asked past its plain part.
 std::string lettered_extension(const LetteredScheme& lettered, std::uint64_t index)
 {
     if (index == 0)
         return std::string(".").append(lettered.first_extension);
     const std::uint64_t number = index - 1 + lettered.first_number;
-    return std::string{'.', lettered.letters[number / 100]}.append(padded(number % 100, 2));
+    const std::uint64_t letter = number / 100;
+    if (letter < lettered.letters.size())
+        return std::string{'.', lettered.letters[letter]}.append(padded(number % 100, 2));
+    const std::uint64_t onwards = lettered.letters.back() + (letter - lettered.letters.size() + 1);
+    if (onwards <= 'z')
+        return std::string{'.', static_cast<char>(onwards)}.append(padded(number % 100, 2));
+    return std::string{'.', lettered.letters.back()}.append(std::to_string(number));
 }
 
 std::string counted_extension(const CountedScheme& counted, std::uint64_t index, std::size_t digits)
@@ -149,13 +166,60 @@ std::optional<PartName> parse_part_name(std::string_view file_name)
 // The name of the part at index in like's set, spelled as like is.
 std::string spell_part_name(const PartName& like, std::uint64_t index)
 {
-    // Only ever asked for a place below one a part holds, so a lettered scheme has a letter for it.
     std::string extension = like.scheme < lettered_count
                               ? lettered_extension(lettered_schemes[like.scheme], index)
                               : counted_extension(counted_schemes[like.scheme - lettered_count], index, like.digits);
     if (like.capitals)
         std::ranges::transform(extension, extension.begin(), ascii_upper);
     return like.stem + extension;
+}
+
+bool has_equal_parts(std::string_view format)
+{
+    return std::ranges::find(formats_of_equal_parts, format) != std::end(formats_of_equal_parts);
+}
+
+bool plain_part_last(int scheme)
+{
+    return scheme < lettered_count && lettered_schemes[scheme].plain_part_last;
+}
+
+struct Part {
+    PartName name;
+    PartFile* file;
+    std::string file_name;
+};
+
+// Why parts, sorted by their places, are not one set holding every place from the first to the last.
+std::optional<Refusal> not_one_whole_set(const std::vector<Part>& parts, const Part& model)
+{
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const Part& part = parts[i];
+        if (part.name.stem != model.name.stem
+            || !equals_ignoring_case(part.file_name, spell_part_name(model.name, part.name.index)))
+            return two_archive_sets(model.file_name, part.file_name);
+        if (i > 0 && part.name.index == parts[i - 1].name.index)
+            return two_archive_sets(parts[i - 1].file_name, part.file_name);
+    }
+    for (std::size_t i = 0; i < parts.size(); ++i)
+        if (parts[i].name.index != i)
+            return missing_part(spell_part_name(model.name, i));
+    return std::nullopt;
+}
+
+// set with the parts, given in the archiver's order, and their sizes; refused when
+// the format cuts its parts at one size and a part before the last differs from the first.
+OrRefusal<ArchiveSet> sized_in_order(const std::vector<Part>& parts, ArchiveSet set)
+{
+    const Part& first = parts.front();
+    for (const Part& part : parts) {
+        if (has_equal_parts(set.format) && &part != &parts.back() && part.file->size != first.file->size)
+            return part_size_differs(part.file_name, part.file->size, first.file_name, first.file->size);
+        set.part_files.push_back(std::move(part.file->path));
+        set.largest_part = std::max(set.largest_part, part.file->size);
+        set.total_size += part.file->size;
+    }
+    return set;
 }
 
 }  // namespace
@@ -178,50 +242,51 @@ std::vector<std::string> archive_part_patterns()
     return patterns;
 }
 
-OrRefusal<ArchiveSet> archive_set_of(std::span<const PartFile> files)
+OrRefusal<ArchiveSet> archive_set_of(std::vector<PartFile> files)
 {
-    struct Part {
-        PartName name;
-        const PartFile* file;
-    };
     std::vector<Part> parts;
-    for (const PartFile& file : files)
-        if (std::optional<PartName> name = parse_part_name(file.file_name))
-            parts.push_back({std::move(*name), &file});
+    for (PartFile& file : files) {
+        std::string file_name = file.path.filename().string();
+        if (std::optional<PartName> name = parse_part_name(file_name))
+            parts.push_back({std::move(*name), &file, std::move(file_name)});
+    }
     if (parts.empty())
         return ArchiveSet{};
     std::ranges::stable_sort(parts, {}, [](const Part& part) { return part.name.index; });
-
     // The narrowest number shows how the set pads its numbers: "part1" and "part01" are two sets.
     const Part& model = *std::ranges::min_element(parts, {}, [](const Part& part) { return part.name.digits; });
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        const Part& part = parts[i];
-        if (part.name.stem != model.name.stem
-            || !equals_ignoring_case(part.file->file_name, spell_part_name(model.name, part.name.index)))
-            return two_archive_sets(model.file->file_name, part.file->file_name);
-        if (i > 0 && part.name.index == parts[i - 1].name.index)
-            return two_archive_sets(parts[i - 1].file->file_name, part.file->file_name);
-    }
-    ArchiveSet set{std::string(format_of(model.name.scheme)), parts.size(), 0, 0};
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        if (parts[i].name.index != i)
-            return missing_part(spell_part_name(model.name, i));
-        set.largest_part = std::max(set.largest_part, parts[i].file->size);
-        set.total_size += parts[i].file->size;
-    }
-    return set;
+    if (std::optional<Refusal> refusal = not_one_whole_set(parts, model))
+        return *std::move(refusal);
+    ArchiveSet set{std::string(format_of(model.name.scheme)), model.name.stem, {}, parts.size(), 0, 0};
+    if (plain_part_last(model.name.scheme))  // model is not looked at again: it moves with the parts
+        std::rotate(parts.begin(), parts.begin() + 1, parts.end());
+    return sized_in_order(parts, std::move(set));
 }
 
-OrRefusal<ArchiveSet> read_archive_set(const std::vector<std::filesystem::path>& parts)
+OrRefusal<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts, std::uint64_t& bytes_read)
 {
     std::vector<PartFile> files;
-    for (const std::filesystem::path& path : parts) {
+    files.reserve(parts.size());
+    for (std::filesystem::path& path : parts) {
         const RegularFileStatus status = regular_file_status(path);
         if (status.problem)
             return cannot_read(path.filename().string(), status.problem.reason());
-        files.push_back({path.filename().string(), status.size});
+        files.push_back({std::move(path), status.size});
     }
-    return archive_set_of(files);
+    OrRefusal<ArchiveSet> set = archive_set_of(std::move(files));
+    if (!set || set->part_files.empty())
+        return set;
+    const std::string last = set->part_files.back().filename().string();
+    const OrRefusal<LastPartSays> says = read_last_part(set->format, set->part_files.back(), bytes_read);
+    if (!says)
+        return says.refusal();
+    // The next place in the set, as the archiver would name it: after the last RAR or ARJ volume, the .zip's z-part.
+    const auto next_part = [&] { return spell_part_name(*parse_part_name(last), set->parts); };
+    if (says->goes_on == true)
+        return next_part_said_to_follow(next_part(), last);
+    if (says->parts_in_set > set->parts)
+        return zip_part_missing(next_part(), last, *says->parts_in_set);
+    return set;
 }
 
 }  // namespace relwiz::release_files

@@ -1,17 +1,17 @@
 // Archive parts recognised by their names, and the one set a disc's parts
 // must make. Names follow the archivers' own schemes:
 //   ".rar"  name.rar, name.r00 to name.r99, name.s00 on; or name.part1.rar on
-//   ".zip"  name.zip with name.z01 on (the .zip is written last but always there)
+//   ".zip"  name.z01 on, then name.zip (written last, but always there)
 //   ".ace"  name.ace, name.c00 on        ".arj"  name.arj, name.a01 on
 //   ".7z"   name.7z.001 on
-// A set's parts share one stem, one scheme and one width of number.
+// name.rar, name.zip, name.ace, name.arj and name.7z are also sets of one
+// part. A set's parts share one stem, one scheme and one width of number.
 #pragma once
 
 #include "refusal.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,12 +19,15 @@
 namespace relwiz::release_files {
 
 struct ArchiveSet {
-    std::string format;  // ".rar", ".zip", ".ace", ".arj" or ".7z"
+    std::string format;                              // ".rar", ".zip", ".ace", ".arj" or ".7z"
+    std::string name;                                // what "<name>.sfv" is made of: "game" for game.part01.rar
+    std::vector<std::filesystem::path> part_files;   // first to last, as the archiver numbers them
     std::uint64_t parts = 0;
     std::uint64_t largest_part = 0;
     std::uint64_t total_size = 0;
 };
 
+//     is_archive_part_name("game.part07.rar")   // true
 bool is_archive_part_name(std::string_view file_name);
 
 // The names is_archive_part_name takes, as file-name patterns, one scheme
@@ -33,17 +36,27 @@ bool is_archive_part_name(std::string_view file_name);
 std::vector<std::string> archive_part_patterns();
 
 struct PartFile {
-    std::string file_name;
+    std::filesystem::path path;  // a part's name, or its whole path, which the set then carries
     std::uint64_t size = 0;
 };
 
-// The set that parts (each an archive part's name) make. Refused when they
-// belong to two sets or one of the set's parts is missing.
-OrRefusal<ArchiveSet> archive_set_of(std::span<const PartFile> parts);
+// The set that parts make. Refused when they belong to two sets, one of the
+// set's parts is missing, or, in a RAR or 7-Zip set (whose archivers cut
+// every volume but the last at the same size), a part before the last is
+// not as large as the first.
+//
+//     archive_set_of(std::vector<PartFile>{{"g.z01", 10}, {"g.zip", 4}})->part_files   // {"g.z01", "g.zip"}
+OrRefusal<ArchiveSet> archive_set_of(std::vector<PartFile> parts);
 
 // Sizes each part from the file system, without opening it (a set may have
-// hundreds), and returns archive_set_of them. Refused as archive_set_of is,
-// or for a part that is not a regular file or cannot be read.
-OrRefusal<ArchiveSet> read_archive_set(const std::vector<std::filesystem::path>& parts);
+// hundreds), and returns archive_set_of them; then reads what the last part
+// says of parts after it (archive_ends.h), adding what it read to
+// bytes_read. Refused as archive_set_of is, for a part that is not a regular
+// file or cannot be read, or when the last part says a part after it exists.
+//
+//     std::uint64_t read = 0;
+//     read_archive_set({"/d/g.rar", "/d/g.r00"}, read).refusal().message
+//         // "g.r01 is missing: g.r00 says the archive goes on."
+OrRefusal<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts, std::uint64_t& bytes_read);
 
 }  // namespace relwiz::release_files

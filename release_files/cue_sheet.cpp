@@ -3,6 +3,7 @@
 #include "ascii_case.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace relwiz::release_files {
 
@@ -63,11 +64,13 @@ CueSheet parse_cue_sheet(std::string_view text)
         std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
         const std::string_view keyword = take_word(line);
-        if (equals_ignoring_case(keyword, "FILE") && sheet.image_file.empty()) {
-            sheet.image_file = file_name_of(line);
-        } else if (equals_ignoring_case(keyword, "TRACK") && sheet.track_mode.empty()) {
+        if (equals_ignoring_case(keyword, "FILE")) {
+            if (std::string name = file_name_of(line); !name.empty())
+                sheet.files.push_back({std::move(name), {}});
+        } else if (equals_ignoring_case(keyword, "TRACK") && !sheet.files.empty()
+                   && sheet.files.back().track_mode.empty()) {
             take_word(line);  // the track number
-            sheet.track_mode = take_word(line);
+            sheet.files.back().track_mode = take_word(line);
         }
     }
     return sheet;

@@ -6,22 +6,23 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace relwiz::release_files {
 
 OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped)
 {
-    const OrRefusal<std::vector<std::filesystem::path>> files = files_of_drop(dropped);
+    OrRefusal<std::vector<std::filesystem::path>> files = files_of_drop(dropped);
     if (!files)
         return files.refusal();
     std::vector<std::filesystem::path> image_files;
     std::vector<std::filesystem::path> part_files;
-    for (const std::filesystem::path& file : *files) {
+    for (std::filesystem::path& file : *std::move(files)) {
         const std::string name = file.filename().string();
         if (is_image_file_name(name))
-            image_files.push_back(file);
+            image_files.push_back(std::move(file));
         else if (is_archive_part_name(name))
-            part_files.push_back(file);
+            part_files.push_back(std::move(file));
     }
     if (image_files.empty() && part_files.empty())
         return nothing_recognised();
@@ -37,7 +38,7 @@ OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& d
         found.image = *std::move(image);
     }
     if (!part_files.empty()) {
-        OrRefusal<ArchiveSet> archive = read_archive_set(part_files);
+        OrRefusal<ArchiveSet> archive = read_archive_set(std::move(part_files), found.archive_bytes_read);
         if (!archive)
             return archive.refusal();
         found.archive = *std::move(archive);

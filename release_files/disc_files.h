@@ -28,6 +28,7 @@ struct DiscFiles {
     std::optional<DiscImage> image;
     std::optional<ArchiveSet> archive;
     std::uint64_t image_bytes_read = 0;
+    std::uint64_t archive_bytes_read = 0;  // of the last part, the one read at all
 };
 
 // dropped: files and folders as the user dropped or chose them; a folder

@@ -8,18 +8,28 @@ namespace relwiz::release_files {
 
 OrRefusal<DiscImage> read_disc_image(const ImageSource& source, std::uint64_t& bytes_read)
 {
-    const std::string name = source.path.filename().string();
-    RegularFile file(source.path);
-    if (!file.is_open())
-        return cannot_read(name, file.problem().reason());
-    const SectorLayout layout = source.layout ? *source.layout
-                              : source.bin_cue ? sniff_sector_layout(file)
-                                               : cooked_sectors;
-    DiscImage image{name, file.size(), source.bin_cue, read_volume_label(file, layout),
-                    file.size() / layout.sector_size > sectors_of_74_minutes};
-    bytes_read = file.bytes_read();
-    if (file.problem())
-        return cannot_read(name, file.problem().reason());
+    DiscImage image{source.file_name, 0, source.bin_cue, std::nullopt, false};
+    std::uint64_t sectors = 0;
+    bool label_read = false;
+    for (const ImageFile& part : source.files) {
+        const std::string name = part.path.filename().string();
+        RegularFile file(part.path);
+        if (!file.is_open())
+            return cannot_read(name, file.problem().reason());
+        const SectorLayout layout = part.layout ? *part.layout
+                                  : source.bin_cue ? sniff_sector_layout(file)
+                                                   : cooked_sectors;
+        image.size += file.size();
+        sectors += file.size() / layout.sector_size;
+        if (layout.has_file_system && !label_read) {
+            image.volume_label = read_volume_label(file, layout);
+            label_read = true;
+        }
+        bytes_read += file.bytes_read();
+        if (file.problem())
+            return cannot_read(name, file.problem().reason());
+    }
+    image.needs_80min_cdr = sectors > sectors_of_74_minutes;
     return image;
 }
 

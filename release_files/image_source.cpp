@@ -24,6 +24,27 @@ bool has_extension(const fs::path& file, std::string_view extension)
     return ends_with_ignoring_case(file.filename().string(), extension);
 }
 
+// The file a cue names: as written, else the one file in that folder whose
+// name differs only in letter case; none when there is no such file, or two.
+std::optional<fs::path> file_named_by_cue(const fs::path& cue, const std::string& name)
+{
+    const fs::path named = cue.parent_path() / name;
+    std::error_code error;
+    if (fs::status(named, error).type() != fs::file_type::not_found)
+        return named;  // whatever else is wrong with it, reading it will say
+    const std::string wanted = named.filename().string();
+    std::optional<fs::path> found;
+    for (fs::directory_iterator entry(named.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (!equals_ignoring_case(entry->path().filename().string(), wanted))
+            continue;
+        if (found)
+            return std::nullopt;
+        found = entry->path();
+    }
+    return found;
+}
+
 OrRefusal<ImageSource> source_named_by_cue(const fs::path& cue)
 {
     const std::string cue_name = cue.filename().string();
@@ -33,13 +54,18 @@ OrRefusal<ImageSource> source_named_by_cue(const fs::path& cue)
     if (file.problem())
         return cannot_read(cue_name, file.problem().reason());
     const CueSheet sheet = parse_cue_sheet(text);
-    if (sheet.image_file.empty())
+    if (sheet.files.empty())
         return cue_names_no_image(cue_name);
-    const fs::path image = cue.parent_path() / sheet.image_file;
-    std::error_code error;
-    if (fs::status(image, error).type() == fs::file_type::not_found)
-        return cue_image_missing(image.filename().string(), cue_name);
-    return ImageSource{image, true, layout_of_track_mode(sheet.track_mode)};
+    ImageSource source{cue_name, {}, true};
+    for (const CueFile& named : sheet.files) {
+        const std::optional<fs::path> image = file_named_by_cue(cue, named.name);
+        if (!image)
+            return cue_image_missing(fs::path(named.name).filename().string(), cue_name);
+        source.files.push_back({*image, layout_of_track_mode(named.track_mode)});
+    }
+    if (source.files.size() == 1)
+        source.file_name = source.files[0].path.filename().string();
+    return source;
 }
 
 }  // namespace
@@ -75,13 +101,15 @@ OrRefusal<std::optional<ImageSource>> find_image_source(const std::vector<fs::pa
     }
     const auto already_found = [&images](const fs::path& file) {
         return std::ranges::any_of(images, [&file](const FoundImage& image) {
-            std::error_code error;
-            return fs::equivalent(image.source.path, file, error);
+            return std::ranges::any_of(image.source.files, [&file](const ImageFile& own) {
+                std::error_code error;
+                return fs::equivalent(own.path, file, error);
+            });
         });
     };
     for (const fs::path& file : image_files)
         if (!has_extension(file, ".cue") && !already_found(file))
-            images.push_back({file, {file, !has_extension(file, ".iso"), std::nullopt}});
+            images.push_back({file, {file.filename().string(), {{file, std::nullopt}}, !has_extension(file, ".iso")}});
     if (images.size() > 1)
         return two_images(images[0].dropped.filename().string(), images[1].dropped.filename().string());
     if (images.empty())

@@ -1,5 +1,7 @@
 #include "refusals.h"
 
+#include <string>
+
 namespace relwiz::release_files {
 
 namespace {
@@ -39,6 +41,23 @@ Refusal two_archive_sets(std::string_view first, std::string_view second)
 Refusal missing_part(std::string_view part)
 {
     return {std::string(part) + " is missing."};
+}
+
+Refusal part_size_differs(std::string_view part, std::uint64_t size, std::string_view first, std::uint64_t first_size)
+{
+    return {std::string(part) + " has " + std::to_string(size) + " bytes but " + std::string(first) + " has "
+            + std::to_string(first_size) + ": every part but the last is as large as the first."};
+}
+
+Refusal next_part_said_to_follow(std::string_view missing, std::string_view last)
+{
+    return {std::string(missing) + " is missing: " + std::string(last) + " says the archive goes on."};
+}
+
+Refusal zip_part_missing(std::string_view missing, std::string_view zip, std::uint64_t parts)
+{
+    return {std::string(missing) + " is missing: " + std::string(zip) + " says the archive has " + std::to_string(parts)
+            + " parts."};
 }
 
 Refusal cue_names_no_image(std::string_view cue)

@@ -4,6 +4,7 @@
 
 #include "refusal.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace relwiz::release_files {
@@ -14,6 +15,9 @@ Refusal cannot_read(std::string_view file, std::string_view reason);
 Refusal two_images(std::string_view first, std::string_view second);
 Refusal two_archive_sets(std::string_view first, std::string_view second);
 Refusal missing_part(std::string_view part);
+Refusal part_size_differs(std::string_view part, std::uint64_t size, std::string_view first, std::uint64_t first_size);
+Refusal next_part_said_to_follow(std::string_view missing, std::string_view last);
+Refusal zip_part_missing(std::string_view missing, std::string_view zip, std::uint64_t parts);
 Refusal cue_names_no_image(std::string_view cue);
 Refusal cue_image_missing(std::string_view image, std::string_view cue);
 

@@ -1,6 +1,7 @@
 #include "sector_layout.h"
 
 #include "regular_file.h"
+#include "volume_descriptors.h"
 
 #include <array>
 #include <string_view>
@@ -20,6 +21,12 @@ SectorLayout sniff_sector_layout(RegularFile& image)
         if (header[15] == 2)
             return {raw_size, 24, true};  // after the mode 2 subheader
     }
+    constexpr SectorLayout mode2_2336{2336, 8, true};  // the subheader, then the data
+    std::array<char, 6> descriptor{};                  // its type, then the standard identifier
+    if (image.read_at(first_descriptor_sector * mode2_2336.sector_size + mode2_2336.data_offset, descriptor)
+            == descriptor.size()
+        && std::string_view(descriptor.data() + 1, standard_identifier.size()) == standard_identifier)
+        return mode2_2336;
     return cooked_sectors;
 }
 

@@ -18,7 +18,12 @@ struct SectorLayout {
 inline constexpr SectorLayout cooked_sectors{2048, 0, true};
 
 // A .bin with no cue sheet to say how it is laid out: raw sectors of mode 1
-// or 2 when sector 16 begins with the sync pattern, else cooked sectors.
+// or 2 when sector 16 begins with the sync pattern; MODE2/2336 sectors (no
+// sync, the data 8 bytes in) when a volume descriptor starts 8 bytes into
+// their sector 16; else cooked sectors.
+//
+//     RegularFile bin("game.bin");
+//     sniff_sector_layout(bin).sector_size;   // 2352
 SectorLayout sniff_sector_layout(RegularFile& image);
 
 }  // namespace relwiz::release_files

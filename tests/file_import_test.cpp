@@ -185,6 +185,13 @@ private slots:
         window->drop(window->control("Frame8"), {QUrl::fromLocalFile(write_file("solo.zip", "7 bytes"))});
         QCOMPARE(window->control<QLineEdit>("archive_size_text", 1)->text(), QStringLiteral("7"));
         QCOMPARE(window->control<QLineEdit>("archive_size_text", 0)->text(), QStringLiteral("240"));
+
+        // A label of blanks is no label: the one typed stays, while the rest of the image fills in.
+        window->act("volume_label_text:2=typed");
+        const QString blank = write_file("blank.iso", image.replace(16 * 2048 + 40, 9, "         "));
+        window->drop(window->control("Frame12"), {QUrl::fromLocalFile(blank)});
+        QCOMPARE(window->control<QLineEdit>("volume_label_text", 2)->text(), QStringLiteral("typed"));
+        QCOMPARE(window->control<QLineEdit>("image_filename_text", 2)->text(), QStringLiteral("blank.iso"));
     }
 };
 

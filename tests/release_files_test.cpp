@@ -9,13 +9,14 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <zlib.h>
 
 using namespace relwiz::release_files;
 
 namespace {
 
-// What a drop gave, on one line: "g.bin 94080 bin GAME_CD 74min; .rar 3 parts 50 120" ("-" for no label),
-// or why it was refused.
+// What a drop gave, on one line: "g.bin 94080 bin GAME_CD 74min; .rar 3 parts 50 120 g: g.rar to g.r01"
+// ("-" for no label), or why it was refused.
 QString describe(const relwiz::OrRefusal<DiscFiles>& found)
 {
     if (!found)
@@ -26,7 +27,8 @@ QString describe(const relwiz::OrRefusal<DiscFiles>& found)
               + image->volume_label.value_or("-") + (image->needs_80min_cdr ? " 80min" : " 74min");
     if (const std::optional<ArchiveSet>& set = found->archive)
         said += "; " + set->format + ' ' + std::to_string(set->parts) + " parts " + std::to_string(set->largest_part)
-              + ' ' + std::to_string(set->total_size);
+              + ' ' + std::to_string(set->total_size) + ' ' + set->name + ": "
+              + set->part_files.front().filename().string() + " to " + set->part_files.back().filename().string();
     return QString::fromStdString(said.starts_with("; ") ? said.substr(2) : said);
 }
 
@@ -42,10 +44,61 @@ QByteArray descriptor(char type, const QString& identifier = {}, const QByteArra
 
 const QByteArray terminator = descriptor(char(255));
 
-// Makes the file a description names: "name", "name=its text", "name 4096" (sparse, of that size) or
-// "fifo name". Descriptors go from sector 16 on, in sectors of the size that the data offset after the
-// size implies: cooked (none or 0), MODE2/2336 (8), or raw sectors of mode 1 (16) or 2 (24), which start
-// with the sync pattern, three address bytes and the mode.
+QByteArrayList labels(const QString& primary, const QString& joliet)
+{
+    return {descriptor(1, primary), descriptor(2, joliet, "%/@"), terminator};
+}
+
+// The ends of archive parts, field by field as archive_ends.cpp cites the formats' documents.
+QByteArray little_endian(quint32 value, int width)
+{
+    QByteArray bytes;
+    for (int i = 0; i < width; ++i)
+        bytes += char(value >> 8 * i);
+    return bytes;
+}
+
+quint32 crc(const QByteArray& bytes)
+{
+    return crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size());
+}
+
+// RAR 5: CRC32, Header size 3, Header type 5, Header flags 0x0004, End of archive flags; then 9 zeros.
+QString rar5_end(char end_flags)
+{
+    const QByteArray header = QByteArray("\x03\x05\x04", 3) + end_flags;
+    return QString::fromLatin1(little_endian(crc(header), 4) + header + QByteArray(9, '\0'));
+}
+
+// RAR 4 ENDARC: HEAD_CRC, HEAD_TYPE 0x7B, HEAD_FLAGS, HEAD_SIZE; 6 bytes more with the data CRC (0x0002) and
+// volume number (0x0008).
+QString rar4_end(quint16 flags, quint16 crc_error = 0)
+{
+    const QByteArray block = '\x7B' + little_endian(flags, 2) + little_endian(flags & 0xA ? 13 : 7, 2)
+                           + QByteArray(flags & 0xA ? 6 : 0, '\x11');
+    return QString::fromLatin1(little_endian((crc(block) ^ crc_error) & 0xFFFF, 2) + block);
+}
+
+// ZIP's end of central directory record: number of this disk, 14 bytes, a comment of 3 bytes.
+QString zip_end(quint16 disk)
+{
+    const QByteArray record = "PK\x05\x06" + little_endian(disk, 2) + QByteArray(14, '\0') + little_endian(3, 2);
+    return QString::fromLatin1(record + "abc");
+}
+
+// ARJ's main header: first_hdr_size 34, versions 11 and 1, host OS 2, arj flags, security version 0, file
+// type 2, 27 bytes, the archive's name and an empty comment; its CRC-32.
+QString arj_head(char flags)
+{
+    const QByteArray basic = QByteArray("\x22\x0B\x01\x02", 4) + flags + QByteArray("\0\x02", 2) + QByteArray(27, '\0')
+                           + QByteArray("g.arj\0", 7);
+    return QString::fromLatin1("\x60\xEA" + little_endian(basic.size(), 2) + basic + little_endian(crc(basic), 4));
+}
+
+// Makes the file a description names: "name", "name=its bytes" (Latin-1), "name 4096" (sparse, of that
+// size, ended by the bytes after "=" if any) or "fifo name". Descriptors go from sector 16 on, in sectors
+// of the size that the data offset after the size implies: cooked (none or 0), MODE2/2336 (8), or raw
+// sectors of mode 1 (16) or 2 (24), which start with the sync pattern, three address bytes and the mode.
 void make(const QDir& dir, const QString& description, const QByteArrayList& descriptors)
 {
     const QStringList words = description.section('=', 0, 0).split(' ');
@@ -59,8 +112,9 @@ void make(const QDir& dir, const QString& description, const QByteArrayList& des
     const QByteArray head = (data_offset < 16 ? QByteArray() : sync).leftJustified(data_offset, '\0');
     for (int i = 0; i < descriptors.size(); ++i)
         QVERIFY(file.seek((16 + i) * sector_size) && file.write(head + descriptors[i]) > 0);
-    file.write(description.section('=', 1).toUtf8());
-    QVERIFY(words.size() < 2 || file.resize(words[1].toLongLong()));
+    const QByteArray bytes = description.section('=', 1).toLatin1();
+    QVERIFY(words.size() < 2 || (file.resize(words[1].toLongLong()) && file.seek(file.size() - bytes.size())));
+    QVERIFY(file.write(bytes) == bytes.size());
 }
 
 }  // namespace
@@ -102,16 +156,57 @@ private slots:
         row("cue_2336_crlf", {"g.bin 93440 8", "g.cue=\r\n\r\n\tfile g.bin binary\r\n  track 01 mode2/2336\r\n"},
             "g.bin 93440 bin Game CD 74min", {descriptor(2, "Game CD", "%/C")});
         row("cue_audio", {"g.bin 94080 16", "g.cue=FILE g.bin BINARY\nTRACK 01 AUDIO"}, "g.bin 94080 bin - 74min", labelled);
-        row("r00_to_s00", r00_to_s00, ".rar 102 parts 9 912");
+        row("bin_2336_without_cue", {"g.bin 93440 8"}, "g.bin 93440 bin ÉTÉ 74min", labelled);
+        row("cue_names_other_case", {"g.bin 94080 16", "g.cue=FILE \"G.BIN\" BINARY\nTRACK 01 MODE1/2352"},
+            "g.bin 94080 bin ÉTÉ 74min", labelled);
+        // 332,001 audio sectors of 2352 bytes and 1,000 data sectors of 2048: one more than 74 minutes.
+        row("track_per_file", {"b.bin 2048000", "a.bin 780866352", "g.cue=FILE a.bin BINARY\nTRACK 01 AUDIO\n"
+            "FILE b.bin BINARY\nTRACK 02 MODE1/2048"}, "g.cue 782914352 bin ÉTÉ 80min", labelled);
+        // Joliet holds 16 characters: the primary label, when it goes on from them, holds the whole label.
+        row("joliet_16th_a_blank", {"g.iso"}, "g.iso 38912 iso A LONG LABEL OF 30 CHARACTERS. 74min",
+            labels("A LONG LABEL OF 30 CHARACTERS.", "a long label of "));
+        row("joliet_16_primary_17", {"g.iso"}, "g.iso 38912 iso SIXTEEN CHARS OK! 74min",
+            labels("SIXTEEN CHARS OK!", "Sixteen chars ok"));
+        row("joliet_16_primary_16", {"g.iso"}, "g.iso 38912 iso Sixteen chars ok 74min",
+            labels("SIXTEEN CHARS OK", "Sixteen chars ok"));
+        row("joliet_15_primary_17", {"g.iso"}, "g.iso 38912 iso Game of fifteen 74min",
+            labels("GAME OF FIFTEEN 2", "Game of fifteen"));
+        row("primary_another_label", {"g.iso"}, "g.iso 38912 iso Sixteen chars ok 74min",
+            labels("ANOTHER LONGER LABEL", "Sixteen chars ok"));
+        row("primary_utf8", {"g.iso"}, "g.iso 38912 iso Für 🎮 74min",
+            labels(QString::fromLatin1("F\xC3\xBCr \xF0\x9F\x8E\xAE"), ""));
+        row("labels_of_blanks", {"g.iso"}, "g.iso 38912 iso - 74min", labels("    ", "    "));
+        row("r00_to_s00", r00_to_s00, ".rar 102 parts 9 912 Game: Game.RAR to Game.S00");
         row("part1_to_part10", QString("g.part1.rar g.part2.rar g.part3.rar g.part4.rar g.part5.rar g.part6.rar g.part7.rar "
-                                       "g.part8.rar g.part9.rar g.part10.rar").split(' '), ".rar 10 parts 0 0");
-        row("zip", {"g.z01 10", "g.z02 10", "g.zip 5"}, ".zip 3 parts 10 25");
-        row("ace_over_4_gib", {"g.ace 5368709120", "g.c00 3221225473"}, ".ace 2 parts 5368709120 8589934593");
-        row("arj", {"g.arj 1", "g.a01 2", "g.a02 3"}, ".arj 3 parts 3 6");
-        row("7z", {"g.7z.001 6", "g.7z.002 1"}, ".7z 2 parts 6 7");
+                                       "g.part8.rar g.part9.rar g.part10.rar").split(' '),
+            ".rar 10 parts 0 0 g: g.part1.rar to g.part10.rar");
+        row("zip", {"g.z01 10", "g.z02 11", "g.zip 5"}, ".zip 3 parts 11 26 g: g.z01 to g.zip");
+        row("ace_over_4_gib", {"g.ace 5368709120", "g.c00 3221225473"},
+            ".ace 2 parts 5368709120 8589934593 g: g.ace to g.c00");
+        row("arj", {"g.arj 1", "g.a01 2", "g.a02 3"}, ".arj 3 parts 3 6 g: g.arj to g.a02");
+        row("7z", {"g.7z.001 6", "g.7z.002 1"}, ".7z 2 parts 6 7 g: g.7z.001 to g.7z.002");
+        row("7z_alone", {"g.7z 5"}, ".7z 1 parts 5 5 g: g.7z to g.7z");
+        row("short_middle_part", {"g.part1.rar 10", "g.part2.rar 9", "g.part3.rar 3"},
+            "g.part2.rar has 9 bytes but g.part1.rar has 10: every part but the last is as large as the first.");
+        row("7z_long_middle_part", {"g.7z.001 6", "g.7z.002 7", "g.7z.003 1"},
+            "g.7z.002 has 7 bytes but g.7z.001 has 6: every part but the last is as large as the first.");
+        // The last part says whether more follow; the bytes of a RAR part may end in zeros.
+        row("rar5_goes_on", {"g.part1.rar 30", "g.part2.rar=" + rar5_end(1)},
+            "g.part3.rar is missing: g.part2.rar says the archive goes on.");
+        row("rar5_last", {"g.rar=" + rar5_end(0)}, ".rar 1 parts 17 17 g: g.rar to g.rar");
+        row("rar4_goes_on", {"g.rar 20", "g.r00=" + rar4_end(0x400B)},
+            "g.r01 is missing: g.r00 says the archive goes on.");
+        row("rar4_last", {"g.rar 20", "g.r00 20=" + rar4_end(0x4000)}, ".rar 2 parts 20 40 g: g.rar to g.r00");
+        row("rar4_damaged_end", {"g.rar 20", "g.r00 20=" + rar4_end(0x4001, 1)},
+            ".rar 2 parts 20 40 g: g.rar to g.r00");
+        row("zip_says_3_parts", {"g.z01 10", "g.zip=" + zip_end(2)},
+            "g.z02 is missing: g.zip says the archive has 3 parts.");
+        row("zip_says_2_parts", {"g.z01 10", "g.zip=" + zip_end(1)}, ".zip 2 parts 25 35 g: g.z01 to g.zip");
+        row("arj_goes_on", {"g.arj 9", "g.a01=" + arj_head(0x14)}, "g.a02 is missing: g.a01 says the archive goes on.");
+        row("arj_last", {"g.arj 9", "g.a01=" + arj_head(0x10)}, ".arj 2 parts 49 58 g: g.arj to g.a01");
         // Subfolders are passed over, not searched, and so are other files, never opened.
         row("image_and_one_part", {"g.iso 8192", "g.rar 7", "g.sfv", "fifo g.nfo", "x.iso/g.r00"},
-            "g.iso 8192 iso - 74min; .rar 1 parts 7 7");
+            "g.iso 8192 iso - 74min; .rar 1 parts 7 7 g: g.rar to g.rar");
         row("cue_and_other_bin", {"g.bin", "m.bin", "g.cue=FILE g.bin BINARY"},
             drop_one + "g.cue and m.bin are two disc images.");
         row("cue_image_missing", {"g.cue=FILE \"a b.bin\" BINARY"}, "a b.bin, the image that g.cue names, is missing.");
@@ -123,8 +218,8 @@ private slots:
         row("two_widths", {"g.part1.rar", "g.part02.rar"},
             drop_one + "g.part1.rar and g.part02.rar belong to two archive sets.");
         row("same_part_twice", {"g.rar", "g.r00", "g.R00"}, drop_one + "g.R00 and g.r00 belong to two archive sets.");
-        row("fifo_part", {"g.rar", "fifo g.r00"}, "Cannot read g.r00: is not a regular file.");
-        row("nothing", {"g.nfo", "g.sfv", "g.7z", "fifo c.jpg"},
+        row("fifo_part", {"g.rar", "fifo g.r00", "g.r01"}, "Cannot read g.r00: is not a regular file.");
+        row("nothing", {"g.nfo", "g.sfv", "g.7zip", "fifo c.jpg"},
             "None of the dropped files is a disc image or an archive part.");
     }
 
@@ -139,7 +234,7 @@ private slots:
             make(QDir(dir.path()), file, file == files[0] ? descriptors : QByteArrayList());
         const auto disc = read_disc_files({dir.path().toStdString(), dir.path().toStdString()});
         QCOMPARE(describe(disc), found);
-        QVERIFY(!disc || disc->image_bytes_read <= 128 * 1024);
+        QVERIFY(!disc || (disc->image_bytes_read <= 128 * 1024 && disc->archive_bytes_read <= 65'557));
     }
 
     // The file dialog's patterns show every name the reader takes, in any case, and no other.

@@ -15,7 +15,7 @@ for entry in compose:composer read_sheet:composer release_files:release_files; d
     target="${entry%%:*}" library="$top/${entry#*:}"
     fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
     clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-        -I"$library" "$library"/*.cpp "$here/${target}_fuzzer.cpp" -o "$fuzzer"
+        -I"$library" "$library"/*.cpp "$here/${target}_fuzzer.cpp" -lz -o "$fuzzer"
     mkdir -p "$found"
     case "${1:-60}" in
         --corpus) "$fuzzer" -runs=0 "$saved" && echo "$target: $(ls "$saved" | wc -l) saved inputs hold" ;;
