@@ -18,8 +18,8 @@
 namespace relwiz {
 
 struct Refusal {
-    std::string message;  // names the file and says why: "game.r02 is missing."
-    std::string detail;   // the system's own words, where the message does not carry them; may be empty
+    std::string message = {};  // names the file and says why: "game.r02 is missing."
+    std::string detail = {};   // the system's own words, where the message does not carry them; may be empty
 };
 
 // T, or the Refusal that stands in for it. OrRefusal<> is a deed that is
