@@ -1,6 +1,7 @@
 // What comes into the window from files: the release group's .nfo and a
 // disc's image and archive parts; and a sheet that Windows-1252 cannot hold
 // saved the way the user chooses.
+#include "nfo_file.h"
 #include "window_driver.h"
 
 #include <sys/stat.h>
@@ -30,13 +31,26 @@ private slots:
     void init() { window.emplace(); }
     void cleanup() { window.reset(); }
 
-    // Every byte from 0x20 to 0xFF in lines of art, inserted with Ctrl+O, saved as DOS text.
+    // Every byte but NUL, LF and CR in lines of art with DOS line ends, then
+    // a SAUCE record: inserted with Ctrl+O, saved as DOS text, byte for byte
+    // what the group wrote, line ends CR LF and the record left out.
     void dos_art_keeps_its_bytes_from_file_to_file()
     {
-        QByteArray art;
-        for (int byte = 0x20; byte <= 0xFF; ++byte)
-            art += char(byte) + QByteArray(byte % 32 == 31 ? "\r\n" : "");
-        const QString path = write_file("GROUP.NFO", art);
+        QByteArray art, expected;
+        const char* const line_ends[] = {"\r\n", "\r\r\n", "\n"};
+        for (int byte = 1; byte <= 0xFF; ++byte) {
+            if (byte == '\n' || byte == '\r')
+                continue;
+            art += char(byte);
+            expected += char(byte);
+            if (byte % 32 == 31) {
+                art += line_ends[byte / 32 % 3];
+                expected += "\r\n";
+            }
+        }
+        QByteArray record = "SAUCE00" + QByteArray(121, ' ');
+        record[104] = 1;
+        const QString path = write_file("GROUP.NFO", art + "\x1A" "COMNT" + QByteArray(64, 'c') + record);
         window->act("program_title_text=Art");
         window->answering(path, [this] { QTest::keyClick(window->focused(), Qt::Key_O, Qt::ControlModifier); });
         QCOMPARE(window->form().focusWidget(), paste_box());
@@ -46,12 +60,14 @@ private slots:
         QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(paste_box()->toPlainText(), inserted);
 
-        const QString dos = "Save as &DOS text (CP437)";
-        const QString said = window->answering(dos, [this] { window->act({"Command1", "Command3"}); });
-        QVERIFY2(said.contains("[*" + dos + "][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
+        const QString said = window->answering("Enter", [this] { window->act({"Command1", "Command3"}); });
+        QVERIFY2(said.contains("[*Save as &DOS text (CP437)][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
         const QByteArray saved = file_bytes("Art.nfo");
-        QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + art + "\r\n\r\n" + QByteArray(79, '-')));
+        QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + expected + "\r\n\r\n" + QByteArray(79, '-')));
         QVERIFY(saved.startsWith(QByteArray(79, '/') + "\r\n"));
+        // Read back: the box's text again, its no-break spaces too (which toPlainText() makes blanks).
+        const QString box_text = window->control<QPlainTextEdit>("preview_text")->document()->toRawText();
+        QCOMPARE(decode_nfo_text(saved, "Art.nfo")->text, QString(box_text).replace(QChar::ParagraphSeparator, u'\n'));
     }
 
     void drop_and_menu_insert_where_the_user_points()
@@ -76,7 +92,7 @@ private slots:
     // Each refusal names the file and its reason, and the box keeps its text.
     void refused_files_change_nothing()
     {
-        write_file("a.nfo", QByteArray("NUL\0", 4));
+        write_file("a.nfo", QByteArray("N\0L", 3));
         write_file("b.nfo", "text");
         QVERIFY(QDir().mkdir("folder") && mkfifo("fifo.nfo", 0600) == 0);  // never opened, or the test would hang
         QFile big(write_file("big.nfo", ""));
