@@ -1,6 +1,7 @@
 // What comes into the window from files: the release group's .nfo and a
-// disc's image and archive parts; and a sheet that Windows-1252 cannot hold
-// saved the way the user chooses.
+// disc's image and archive parts; and a sheet that Windows-1252 cannot hold,
+// or one beyond ASCII after a DOS text or UTF-8 .nfo, saved the way the user
+// chooses.
 #include "nfo_file.h"
 #include "window_driver.h"
 
@@ -117,34 +118,63 @@ private slots:
         }
     }
 
-    void save_asks_only_when_windows_1252_falls_short_data()
+    // With no file inserted, the question comes only when Windows-1252 falls
+    // short; after a DOS text or UTF-8 .nfo, for any sheet beyond ASCII.
+    void save_asks_when_windows_1252_falls_short_or_the_nfo_came_otherwise_data()
     {
+        QTest::addColumn<QString>("nfo");  // the file inserted first, "name=bytes"; empty: none
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QByteArray>("saved");  // null: nothing written
-        QTest::newRow("fits_windows_1252") << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
-        QTest::newRow("dos_text") << "a\n\u2588\u2593x" << "Save as &DOS text (CP437)"
+        QTest::newRow("fits_windows_1252") << "" << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
+        QTest::newRow("dos_text") << "" << "a\n\u2593\u2588x" << "Save as &DOS text (CP437)"
             << "2 characters of this sheet cannot be written in Windows-1252.\n"
-               "The first is \"\u2588\" (U+2588), on line 2, column 1."
-            << QByteArray("a\r\n\xdb\xb2x");
-        QTest::newRow("utf8") << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
-        QTest::newRow("replaced") << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
-        QTest::newRow("cancelled") << "\u2588" << "Cancel" << "" << QByteArray();
-        QTest::newRow("esc_cancels") << "\u2588" << "Esc" << "" << QByteArray();
-        QTest::newRow("beyond_cp437_utf8_first") << "ab\U0001F600\u4e2d" << "Enter"
+               "The first is \"\u2593\" (U+2593), on line 2, column 1."
+            << QByteArray("a\r\n\xb2\xdbx");
+        QTest::newRow("utf8") << "" << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
+        QTest::newRow("replaced") << "" << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
+        QTest::newRow("cancelled") << "" << "\u2588" << "Cancel" << "" << QByteArray();
+        QTest::newRow("esc_cancels") << "" << "\u2588" << "Esc" << "" << QByteArray();
+        QTest::newRow("beyond_cp437_utf8_first") << "" << "ab\U0001F600\u4e2d" << "Enter"
             << "2 characters of this sheet cannot be written in Windows-1252.\nThe first is \"\U0001F600\" (U+1F600), "
                "on line 1, column 3.\n\nDOS text (CP437) cannot hold them either. UTF-8 holds them all; Replace with ? "
                "writes \"?\" for each, as sheets were always saved.\n[*Save as &UTF-8][&Replace with ?][Cancel]"
             << QByteArray("ab\xf0\x9f\x98\x80\xe4\xb8\xad");
+        const QString german = "GERMAN.NFO=Gr\u0081\u00e1e";  // CP437 bytes
+        const QString umlauts = "Gr\u00fc\u00dfe";
+        const QString utf8_nfo = "a.nfo=" + QString::fromLatin1(umlauts.toUtf8());
+        QTest::newRow("dos_nfo_accents") << german << umlauts << "Enter"
+            << "The release group's .nfo came in as DOS text.\nWindows-1252 holds every character of this sheet, but "
+               ".nfo viewers read DOS text and would show those beyond ASCII as others. DOS text (CP437) and UTF-8 keep "
+               "them all.\n[*Save as &DOS text (CP437)][Save as &UTF-8][Save as &Windows-1252][Cancel]"
+            << QByteArray("Gr\x81\xe1" "e");
+        QTest::newRow("dos_nfo_utf8") << german << umlauts << "Save as &UTF-8" << "" << umlauts.toUtf8();
+        QTest::newRow("dos_nfo_windows_1252") << german << umlauts << "Save as &Windows-1252" << "" << QByteArray("Gr\xfc\xdf" "e");
+        QTest::newRow("dos_nfo_cancelled") << german << umlauts << "Cancel" << "" << QByteArray();
+        QTest::newRow("dos_nfo_ascii_sheet") << german << "Grusse" << "" << "" << QByteArray("Grusse");
+        QTest::newRow("dos_nfo_beyond_dos") << german << "\u00e9\u00a4" << "Enter"
+            << "DOS text (CP437) cannot hold them all; UTF-8 keeps them all.\n[*Save as &UTF-8][Save as &Windows-1252][Cancel]"
+            << QByteArray("\xc3\xa9\xc2\xa4");
+        QTest::newRow("utf8_nfo_first") << utf8_nfo << umlauts << "Enter"
+            << "The release group's .nfo came in as UTF-8.\nWindows-1252 holds every character of this sheet, but .nfo "
+               "viewers read DOS text and would show those beyond ASCII as others. DOS text (CP437) and UTF-8 keep them "
+               "all.\n[*Save as &UTF-8][Save as &DOS text (CP437)][Save as &Windows-1252][Cancel]"
+            << umlauts.toUtf8();
+        QTest::newRow("windows_1252_txt") << "a.txt=Gr\u00fc\u00dfe" << umlauts << "" << "" << QByteArray("Gr\xfc\xdf" "e");
     }
 
-    void save_asks_only_when_windows_1252_falls_short()
+    void save_asks_when_windows_1252_falls_short_or_the_nfo_came_otherwise()
     {
+        QFETCH(QString, nfo);
         QFETCH(QString, sheet);
         QFETCH(QString, answer);
         QFETCH(QString, asked);
         QFETCH(QByteArray, saved);
+        if (!nfo.isEmpty()) {  // the bytes as Latin-1 characters
+            window->drop(paste_box()->viewport(), {QUrl::fromLocalFile(write_file(nfo.section('=', 0, 0), nfo.section('=', 1).toLatin1()))});
+            QVERIFY(!paste_box()->toPlainText().isEmpty());
+        }
         window->act("program_title_text=Sheet");
         auto* preview = window->control<QPlainTextEdit>("preview_text");
         preview->setPlainText(sheet);

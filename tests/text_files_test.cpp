@@ -1,7 +1,9 @@
 // The bytes of text files: sheets encoded in Windows-1252 or CP437, a group's
-// .nfo decoded from its file, and a save that the system cuts short.
+// .nfo decoded from its file, the ways a sheet may be saved, and a save that
+// the system cuts short.
 #include "code_page.h"
 #include "nfo_file.h"
+#include "save_offers.h"
 #include "save_sheet.h"
 #include "test_support.h"
 
@@ -14,6 +16,8 @@
 #include <unistd.h>
 
 using namespace relwiz;
+
+Q_DECLARE_METATYPE(std::optional<TextEncoding>)
 
 namespace {
 
@@ -101,6 +105,37 @@ private slots:
         const OrRefusal<ReadText> decoded = decode_nfo_text(bytes, file_name);
         QCOMPARE(decoded ? decoded->text : QString(), text);
         QVERIFY(!decoded || decoded->read_as == read_as);
+    }
+
+    void save_offers_follow_the_group_and_read_back_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<std::optional<TextEncoding>>("came_in");
+        QTest::addColumn<QString>("offers");  // "1252?": replacing what it lacks
+        const std::optional<TextEncoding> typed, dos = TextEncoding::DosText;
+        QTest::newRow("typed_accents") << "Gr\u00fc\u00dfe" << typed << "1252";
+        QTest::newRow("dos_ascii") << "Grusse" << dos << "1252";
+        QTest::newRow("dos_accents") << "Gr\u00fc\u00dfe\r\n" << dos << "dos utf8 1252";
+        QTest::newRow("utf8_accents") << "Gr\u00fc\u00dfe" << std::optional(TextEncoding::Utf8) << "utf8 dos 1252";
+        QTest::newRow("windows_1252_accents") << "Gr\u00fc\u00dfe" << std::optional(TextEncoding::Windows1252) << "1252";
+        QTest::newRow("dos_lacks_currency") << "\u00a4" << dos << "utf8 1252";
+        QTest::newRow("typed_art") << "\u2588\u263a" << typed << "dos utf8 1252?";
+        // DOS text that would read back as something else is not offered.
+        QTest::newRow("control_as_picture") << "\u2588\x01" << typed << "utf8 1252?";
+        QTest::newRow("arrow_at_the_end") << "\u2588\u2192" << dos << "utf8 1252?";
+        QTest::newRow("arrow_as_ansi") << "\u2190[0m\u2588" << dos << "utf8 1252?";
+        QTest::newRow("bytes_as_utf8") << "\u251c\u2310" << dos << "utf8 1252?";
+    }
+
+    void save_offers_follow_the_group_and_read_back()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(std::optional<TextEncoding>, came_in);
+        QFETCH(QString, offers);
+        QStringList names;
+        for (const SaveOffer& offer : save_offers(sheet, came_in))
+            names << QStringList{"dos", "utf8", "utf16", "1252"}[int(offer.encoding)] + (offer.encoded.unencodable ? "?" : "");
+        QCOMPARE(names.join(' '), offers);
     }
 
     void write_cut_short_by_file_size_limit_keeps_the_old_file()
