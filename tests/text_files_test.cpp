@@ -113,11 +113,8 @@ private slots:
         QTest::addColumn<std::optional<TextEncoding>>("came_in");
         QTest::addColumn<QString>("offers");  // "1252?": replacing what it lacks
         const std::optional<TextEncoding> typed, dos = TextEncoding::DosText;
-        QTest::newRow("typed_accents") << "Gr\u00fc\u00dfe" << typed << "1252";
         QTest::newRow("dos_ascii") << "Grusse" << dos << "1252";
         QTest::newRow("dos_accents") << "Gr\u00fc\u00dfe\r\n" << dos << "dos utf8 1252";
-        QTest::newRow("utf8_accents") << "Gr\u00fc\u00dfe" << std::optional(TextEncoding::Utf8) << "utf8 dos 1252";
-        QTest::newRow("windows_1252_accents") << "Gr\u00fc\u00dfe" << std::optional(TextEncoding::Windows1252) << "1252";
         QTest::newRow("dos_lacks_currency") << "\u00a4" << dos << "utf8 1252";
         QTest::newRow("typed_art") << "\u2588\u263a" << typed << "dos utf8 1252?";
         // DOS text that would read back as something else is not offered.
