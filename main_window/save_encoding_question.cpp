@@ -62,22 +62,16 @@ QString came_in_as(std::optional<TextEncoding> came_in)
 
 const SaveOffer* offer_of(const std::vector<SaveOffer>& offers, TextEncoding encoding)
 {
-    const auto found = std::find_if(offers.begin(), offers.end(), [encoding](const SaveOffer& o) { return o.encoding == encoding; });
+    const auto found = std::find_if(offers.begin(), offers.end(),
+                                    [encoding](const SaveOffer& offer) { return offer.encoding == encoding; });
     return found == offers.end() ? nullptr : &*found;
 }
 
-// What the box says: why it asks, then what each offer does.
-std::pair<QString, QString> question(QStringView sheet, const std::vector<SaveOffer>& offers,
-                                     std::optional<TextEncoding> came_in)
+// What the box says, why it asks and what each offer does, when Windows-1252
+// lacks characters of the sheet.
+std::pair<QString, QString> shortfall_question(QStringView sheet, const EncodedText& in_windows_1252,
+                                               const QString& why, bool dos_text)
 {
-    const EncodedText& in_windows_1252 = offer_of(offers, TextEncoding::Windows1252)->encoded;  // always offered
-    const bool dos_text = offer_of(offers, TextEncoding::DosText) != nullptr;
-    const QString why = came_in_as(came_in);
-    if (in_windows_1252.unencodable == 0)
-        return {why, QStringLiteral("Windows-1252 holds every character of this sheet, but .nfo viewers read DOS text "
-                                    "and would show those beyond ASCII as others. ") +
-                         (dos_text ? QStringLiteral("DOS text (CP437) and UTF-8 keep them all.")
-                                   : QStringLiteral("DOS text (CP437) cannot hold them all; UTF-8 keeps them all."))};
     const qsizetype count = in_windows_1252.unencodable;
     return {count == 1 ? QStringLiteral("1 character of this sheet cannot be written in Windows-1252.")
                        : QStringLiteral("%1 characters of this sheet cannot be written in Windows-1252.").arg(count),
@@ -88,12 +82,26 @@ std::pair<QString, QString> question(QStringView sheet, const std::vector<SaveOf
                 QStringLiteral("UTF-8 holds them all; Replace with ? writes \"?\" for each, as sheets were always saved.")};
 }
 
+// The same when Windows-1252 holds the sheet and the question comes only
+// from how the group's .nfo came in.
+std::pair<QString, QString> code_page_question(const QString& why, bool dos_text)
+{
+    return {why, QStringLiteral("Windows-1252 holds every character of this sheet, but .nfo viewers read DOS text "
+                                "and would show those beyond ASCII as others. ") +
+                     (dos_text ? QStringLiteral("DOS text (CP437) and UTF-8 keep them all.")
+                               : QStringLiteral("DOS text (CP437) cannot hold them all; UTF-8 keeps them all."))};
+}
+
 }  // namespace
 
 const SaveOffer* ask_save_encoding(QWidget* parent, QStringView sheet, const std::vector<SaveOffer>& offers,
                                    std::optional<TextEncoding> came_in)
 {
-    const auto [text, informative_text] = question(sheet, offers, came_in);
+    const EncodedText& in_windows_1252 = offer_of(offers, TextEncoding::Windows1252)->encoded;  // always offered
+    const bool dos_text = offer_of(offers, TextEncoding::DosText) != nullptr;
+    const auto [text, informative_text] = in_windows_1252.unencodable > 0
+                                              ? shortfall_question(sheet, in_windows_1252, came_in_as(came_in), dos_text)
+                                              : code_page_question(came_in_as(came_in), dos_text);
     QMessageBox box(QMessageBox::Question, QStringLiteral("Create .nfo!"), text, QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("save_encoding_question"));
     box.setInformativeText(informative_text);

@@ -170,7 +170,8 @@ private slots:
         QFETCH(QString, asked);
         QFETCH(QByteArray, saved);
         if (!nfo.isEmpty()) {  // the bytes as Latin-1 characters
-            window->drop(paste_box()->viewport(), {QUrl::fromLocalFile(write_file(nfo.section('=', 0, 0), nfo.section('=', 1).toLatin1()))});
+            const QString path = write_file(nfo.section('=', 0, 0), nfo.section('=', 1).toLatin1());
+            window->drop(paste_box()->viewport(), {QUrl::fromLocalFile(path)});
             QVERIFY(!paste_box()->toPlainText().isEmpty());
         }
         window->act("program_title_text=Sheet");

@@ -75,7 +75,7 @@ private slots:
         QTest::addColumn<QString>("text");  // null: not a text file
         QTest::addColumn<TextEncoding>("read_as");
         const auto dos = TextEncoding::DosText;
-        QTest::newRow("utf8_mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9\0\0") << "a.nfo" << QStringLiteral("\u00e9") << TextEncoding::Utf8;
+        QTest::newRow("utf8_mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9\0\0", 7) << "a.nfo" << QStringLiteral("\u00e9") << TextEncoding::Utf8;
         QTest::newRow("utf8_mark_then_bytes") << QByteArray("\xEF\xBB\xBF\xC3\xA9\xFF") << "a.nfo" << QStringLiteral("\u2229\u2557\u2510\u251c\u2310\u00a0") << dos;
         QTest::newRow("utf16_le_padded") << QByteArray("\xFF\xFE" "a\0\x88\x25\n\0\0\0\0\0", 12) + sauce(0) << "a.nfo" << QStringLiteral("a\u2588\n") << TextEncoding::Utf16;
         QTest::newRow("utf16_be_mark") << QByteArray("\xFE\xFF\0a\x25\x88", 6) << "a.txt" << QStringLiteral("a\u2588") << TextEncoding::Utf16;

@@ -57,7 +57,8 @@ std::vector<SaveOffer> save_offers(QStringView sheet, std::optional<TextEncoding
         offers.push_back({TextEncoding::DosText, std::move(*dos)});
     offers.push_back({TextEncoding::Utf8, {sheet.toUtf8()}});
     offers.push_back({TextEncoding::Windows1252, std::move(in_windows_1252)});
-    const auto own = std::find_if(offers.begin(), offers.end(), [came_in](const SaveOffer& o) { return o.encoding == came_in; });
+    const auto own = std::find_if(offers.begin(), offers.end(),
+                                  [came_in](const SaveOffer& offer) { return offer.encoding == came_in; });
     if (keep_code_page && own != offers.end())
         std::rotate(offers.begin(), own, own + 1);
     return offers;
