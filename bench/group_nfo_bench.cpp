@@ -1,8 +1,10 @@
 // A release group's .nfo on its way in and the sheet on its way out, each
 // against its baseline in the same run:
-//   a 32 MiB CP437 .nfo dropped onto the paste box of the real window, until
-//     the box has painted it, against QFile::readAll of the same file set as
-//     Latin-1 into a bare box of the same size and font;
+//   a 32 MiB DOS text .nfo (art through every byte, control pictures, ANSI
+//     colour, CR LF and CR CR LF, a SAUCE record) dropped onto the paste box
+//     of the real window, until the box has painted it, against
+//     QFile::readAll of the same file set as Latin-1 into a bare box of the
+//     same size and font;
 //   an 8 MiB sheet holding DOS art encoded as CP437 against the same sheet
 //     encoded as Windows-1252;
 //   Create .nfo! of an all-ASCII 8 MiB sheet (the click, which checks that
@@ -40,25 +42,31 @@ namespace {
 constexpr qsizetype nfo_bytes = relwiz::largest_nfo_file;  // the largest file the box takes
 constexpr qsizetype sheet_size = 8 << 20;
 
-// Art lines that run through every byte from 0x20 to 0xFF in turn, the
-// block and box characters among them, between lines of plain text; CR LF
-// line ends, as DOS wrote them.
-QByteArray cp437_nfo()
+// Art lines that run through every byte but NUL, LF and CR in turn, the
+// block and box characters and the control pictures among them, between
+// lines of plain text in ANSI colour; CR LF and CR CR LF line ends, as DOS
+// editors wrote them; a SAUCE record after the end-of-file byte.
+QByteArray dos_text_nfo()
 {
+    QByteArray art_bytes;
+    for (int byte = 1; byte <= 0xFF; ++byte)
+        if (byte != '\n' && byte != '\r')
+            art_bytes += char(byte);
+    const QByteArray sauce = "SAUCE00" + QByteArray(121, ' ');
+    const QByteArray text_line = "\x1B[1;33m   Supplied by the group,\x1B[0m\x1B[3Ccracked and tested on real hardware.";
     QByteArray bytes;
     bytes.reserve(nfo_bytes);
-    const QByteArray text_line = QByteArray("   Supplied by the group, cracked and tested on real hardware.").leftJustified(76, ' ');
-    for (int line = 0, next = 0; bytes.size() < nfo_bytes; ++line) {
+    for (qsizetype line = 0, next = 0; bytes.size() < nfo_bytes - 1 - sauce.size(); ++line) {
         if (line % 2 == 0) {
             for (int column = 0; column < 76; ++column, ++next)
-                bytes += char(0x20 + next % 0xE0);
+                bytes += art_bytes[next % art_bytes.size()];
         } else {
             bytes += text_line;
         }
-        bytes += "\r\n";
+        bytes += line % 4 < 2 ? "\r\n" : "\r\r\n";
     }
-    bytes.truncate(nfo_bytes);
-    return bytes;
+    bytes.truncate(nfo_bytes - 1 - sauce.size());
+    return bytes + '\x1A' + sauce;
 }
 
 QString ascii_sheet_lines()
@@ -163,7 +171,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
 
-    const QByteArray nfo = cp437_nfo();
+    const QByteArray nfo = dos_text_nfo();
     const QString nfo_path = QDir(folder.path()).filePath(QStringLiteral("group.nfo"));
     QFile nfo_file(nfo_path);
     if (!nfo_file.open(QIODevice::WriteOnly) || nfo_file.write(nfo) != nfo.size() || !nfo_file.flush()) {
@@ -172,9 +180,9 @@ int main(int argc, char* argv[])
     }
     nfo_file.close();
     // A refused file would stop the run at a warning box: make sure first.
-    const relwiz::OrRefusal<QString> read = relwiz::read_nfo_file(nfo_path);
-    if (!read) {
-        std::fprintf(stderr, "the box would refuse it: %s\n", read.refusal().message.c_str());
+    const relwiz::OrRefusal<relwiz::ReadText> read = relwiz::read_nfo_file(nfo_path);
+    if (!read || read->read_as != relwiz::TextEncoding::DosText) {
+        std::fprintf(stderr, "the box would not read it as DOS text: %s\n", read ? "" : read.refusal().message.c_str());
         return 1;
     }
 
@@ -188,7 +196,7 @@ int main(int argc, char* argv[])
     bare.show();
 
     // The art as a sheet holds it once inserted: 8 MiB of the same file.
-    const QString art_sheet = relwiz::cp437().decode(QByteArrayView(nfo).first(sheet_size));
+    const QString art_sheet = read->text.left(sheet_size);
 
     relwiz::find_control_as<QLineEdit>(&form, QStringLiteral("program_title_text"))->setText(QStringLiteral("bench"));
     auto* preview_box = relwiz::find_control_as<relwiz::SheetTextBox>(&form, QStringLiteral("preview_text"));
@@ -196,7 +204,7 @@ int main(int argc, char* argv[])
     const qsizetype ascii_sheet_size = preview_box->sheet_text().size();
     auto* create_button = relwiz::find_control_as<QAbstractButton>(&form, QStringLiteral("Command3"));
 
-    benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read->size())
+    benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read->text.size())
         ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();
     benchmark::RegisterBenchmark("bare_box/32MiB", bare_box, &bare, nfo_path)
         ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();

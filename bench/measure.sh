@@ -2,7 +2,7 @@
 # Builds Release and prints every performance figure, each beside the
 # baseline it is measured against in the same run:
 #   compose throughput, Preview latency, save of an 8 MiB sheet, a group's
-#   32 MiB .nfo brought in and CP437 encoding, a disc page's files read
+#   32 MiB DOS text .nfo brought in and CP437 encoding, a disc page's files read
 #   against stat of the same files, start-up and peak memory
 #   against a minimal Qt window, memory over a 1,000-cycle soak.
 #   bench/measure.sh [build folder]      (default: build-release)
@@ -30,7 +30,7 @@ QT_QPA_PLATFORM=offscreen "$build/bench/preview_bench"
 echo "== save: Create .nfo! of an 8 MiB sheet against plain writes of the same bytes"
 "$build/bench/save_bench" --benchmark_color=false
 
-echo "== group .nfo: a 32 MiB CP437 .nfo dropped into the paste box against readAll into a bare box;"
+echo "== group .nfo: a 32 MiB DOS text .nfo dropped into the paste box against readAll into a bare box;"
 echo "   an 8 MiB sheet of DOS art encoded as CP437 against Windows-1252;"
 echo "   Create .nfo! of an all-ASCII 8 MiB sheet, with its encoding check, against the save before the check"
 QT_QPA_PLATFORM=offscreen "$build/bench/group_nfo_bench"

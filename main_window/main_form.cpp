@@ -152,8 +152,8 @@ void MainForm::add_file_commands()
 {
     // Ctrl+O opens what the current page reads from files, where it reads any.
     std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
-    auto* nfo_import = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
-    open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
+    nfo_import_ = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
+    open_for_tab[0] = [this] { nfo_import_->choose_and_insert(); };
     const auto tabs = main_form_tabs();
     for (int index = 0; index < tab_count; ++index) {
         const int disc = tabs[static_cast<std::size_t>(index)].array_index;
@@ -197,19 +197,14 @@ void MainForm::create_nfo()
     const QString title = controls_.bound_to<QLineEdit>(&ReleaseSheet::program_title)->text();
     const QString sheet = controls_.at_as<SheetTextBox>(preview_box)->sheet_text();
     // A sheet that Windows-1252 holds whole, as every typed sheet is, is
-    // saved as it always was; otherwise the user chooses how.
-    EncodedText encoded = windows_1252().encode(sheet);
-    if (encoded.unencodable > 0) {
-        EncodedText in_cp437 = cp437().encode(sheet);
-        const std::optional<SaveEncoding> choice = ask_save_encoding(this, sheet, encoded, in_cp437.unencodable == 0);
-        if (!choice)
-            return;
-        if (*choice == SaveEncoding::Cp437)
-            encoded = std::move(in_cp437);
-        else if (*choice == SaveEncoding::Utf8)
-            encoded.bytes = sheet.toUtf8();
-    }
-    if (const OrRefusal<> saved = save_sheet(title, encoded.bytes); !saved)
+    // saved as it always was, unless the group's .nfo came in otherwise;
+    // when there is more than one way, the user chooses.
+    const std::optional<TextEncoding> came_in = nfo_import_->last_read_as();
+    const std::vector<SaveOffer> offers = save_offers(sheet, came_in);
+    const SaveOffer* chosen = offers.size() == 1 ? &offers.front() : ask_save_encoding(this, sheet, offers, came_in);
+    if (!chosen)
+        return;
+    if (const OrRefusal<> saved = save_sheet(title, chosen->encoded.bytes); !saved)
         show_refusal(this, QStringLiteral("Create .nfo!"), saved.refusal(),
                      QStringLiteral("The preview and the form are unchanged."));
 }

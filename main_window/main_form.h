@@ -22,6 +22,7 @@
 
 namespace relwiz {
 
+class NfoImport;
 class TabControl;
 
 class MainForm : public QWidget {
@@ -54,6 +55,7 @@ private:
     void create_nfo();
 
     TabControl* tabs_ = nullptr;
+    NfoImport* nfo_import_ = nullptr;  // how the group's .nfo came in decides how to save
     ControlIndex controls_;
     AboutWindow about_{this};
     std::vector<QWidget*> focus_order_;  // the strip, then every page's controls

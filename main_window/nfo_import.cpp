@@ -44,10 +44,11 @@ void NfoImport::choose_and_insert()
 
 void NfoImport::insert_file(const QString& path, QTextCursor at)
 {
-    const OrRefusal<QString> text = read_nfo_file(path);
-    if (!text)
-        return refuse(text.refusal());
-    at.insertText(*text);
+    const OrRefusal<ReadText> read = read_nfo_file(path);
+    if (!read)
+        return refuse(read.refusal());
+    at.insertText(read->text);
+    last_read_as_ = read->read_as;
     box_->setTextCursor(at);
     box_->setFocus(Qt::OtherFocusReason);
 }

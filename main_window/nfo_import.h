@@ -3,12 +3,16 @@
 // context menu or with Ctrl+O on "General Info". The text goes in as a paste
 // would, at the drop point or over the selection, as one step of the box's
 // undo history. A file refused is named with the reason, and nothing changes.
+// How the last file inserted was read decides how Create .nfo! offers to save.
 #pragma once
 
 #include "refusal.h"
+#include "text_encoding.h"
 
 #include <QObject>
 #include <QTextCursor>
+
+#include <optional>
 
 class QAction;
 class QPlainTextEdit;
@@ -24,6 +28,9 @@ public:
     // The file dialog, then the chosen file into the box.
     void choose_and_insert();
 
+    // How the last file inserted was read; nothing before the first.
+    std::optional<TextEncoding> last_read_as() const { return last_read_as_; }
+
 private:
     void insert_file(const QString& path, QTextCursor at);
     void insert_dropped(const QList<QUrl>& urls, QPoint position);
@@ -32,6 +39,7 @@ private:
 
     QPlainTextEdit* box_;
     QAction* insert_action_;
+    std::optional<TextEncoding> last_read_as_;
 };
 
 }  // namespace relwiz

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <algorithm>
 #include <vector>
 
 namespace relwiz {
@@ -26,46 +27,93 @@ QString first_unencodable(QStringView sheet, qsizetype first)
         .arg(column);
 }
 
-struct Offer {
-    SaveEncoding encoding;
-    const char* button;
+struct Button {
+    TextEncoding encoding;
+    bool whole;  // the offer keeps every character
+    const char* text;
 };
 
-constexpr Offer offers[] = {
-    {SaveEncoding::Cp437, "Save as &DOS text (CP437)"},
-    {SaveEncoding::Utf8, "Save as &UTF-8"},
-    {SaveEncoding::Windows1252, "&Replace with ?"},
+constexpr Button buttons[] = {
+    {TextEncoding::DosText, true, "Save as &DOS text (CP437)"},
+    {TextEncoding::Utf8, true, "Save as &UTF-8"},
+    {TextEncoding::Windows1252, true, "Save as &Windows-1252"},
+    {TextEncoding::Windows1252, false, "&Replace with ?"},
 };
+
+QString button_text(const SaveOffer& offer)
+{
+    const bool whole = offer.encoded.unencodable == 0;
+    const auto button = std::find_if(std::begin(buttons), std::end(buttons), [&](const Button& b) {
+        return b.encoding == offer.encoding && b.whole == whole;
+    });
+    return QString::fromLatin1(button->text);
+}
+
+// Said only of the code pages save_offers() keeps: Windows-1252 and UTF-16
+// change nothing of what is asked.
+QString came_in_as(std::optional<TextEncoding> came_in)
+{
+    if (came_in == TextEncoding::DosText)
+        return QStringLiteral("The release group's .nfo came in as DOS text.");
+    if (came_in == TextEncoding::Utf8)
+        return QStringLiteral("The release group's .nfo came in as UTF-8.");
+    return {};
+}
+
+const SaveOffer* offer_of(const std::vector<SaveOffer>& offers, TextEncoding encoding)
+{
+    const auto found = std::find_if(offers.begin(), offers.end(),
+                                    [encoding](const SaveOffer& offer) { return offer.encoding == encoding; });
+    return found == offers.end() ? nullptr : &*found;
+}
+
+// What the box says, why it asks and what each offer does, when Windows-1252
+// lacks characters of the sheet.
+std::pair<QString, QString> shortfall_question(QStringView sheet, const EncodedText& in_windows_1252,
+                                               const QString& why, bool dos_text)
+{
+    const qsizetype count = in_windows_1252.unencodable;
+    return {count == 1 ? QStringLiteral("1 character of this sheet cannot be written in Windows-1252.")
+                       : QStringLiteral("%1 characters of this sheet cannot be written in Windows-1252.").arg(count),
+            first_unencodable(sheet, in_windows_1252.first_unencodable) + QStringLiteral("\n\n") +
+                (why.isEmpty() ? QString() : why + u' ') +
+                (dos_text ? QStringLiteral("DOS text (CP437), the code page .nfo viewers read, holds every one of them. ")
+                          : QStringLiteral("DOS text (CP437) cannot hold them either. ")) +
+                QStringLiteral("UTF-8 holds them all; Replace with ? writes \"?\" for each, as sheets were always saved.")};
+}
+
+// The same when Windows-1252 holds the sheet and the question comes only
+// from how the group's .nfo came in.
+std::pair<QString, QString> code_page_question(const QString& why, bool dos_text)
+{
+    return {why, QStringLiteral("Windows-1252 holds every character of this sheet, but .nfo viewers read DOS text "
+                                "and would show those beyond ASCII as others. ") +
+                     (dos_text ? QStringLiteral("DOS text (CP437) and UTF-8 keep them all.")
+                               : QStringLiteral("DOS text (CP437) cannot hold them all; UTF-8 keeps them all."))};
+}
 
 }  // namespace
 
-std::optional<SaveEncoding> ask_save_encoding(QWidget* parent, QStringView sheet,
-                                              const EncodedText& in_windows_1252, bool fits_cp437)
+const SaveOffer* ask_save_encoding(QWidget* parent, QStringView sheet, const std::vector<SaveOffer>& offers,
+                                   std::optional<TextEncoding> came_in)
 {
-    const qsizetype count = in_windows_1252.unencodable;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Create .nfo!"),
-                    count == 1 ? QStringLiteral("1 character of this sheet cannot be written in Windows-1252.")
-                               : QStringLiteral("%1 characters of this sheet cannot be written in Windows-1252.")
-                                     .arg(count),
-                    QMessageBox::Cancel, parent);
+    const EncodedText& in_windows_1252 = offer_of(offers, TextEncoding::Windows1252)->encoded;  // always offered
+    const bool dos_text = offer_of(offers, TextEncoding::DosText) != nullptr;
+    const auto [text, informative_text] = in_windows_1252.unencodable > 0
+                                              ? shortfall_question(sheet, in_windows_1252, came_in_as(came_in), dos_text)
+                                              : code_page_question(came_in_as(came_in), dos_text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Create .nfo!"), text, QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("save_encoding_question"));
-    box.setInformativeText(
-        first_unencodable(sheet, in_windows_1252.first_unencodable) + QStringLiteral("\n\n") +
-        (fits_cp437 ? QStringLiteral("DOS text (CP437), the code page .nfo viewers read, holds every one of them. ")
-                    : QStringLiteral("DOS text (CP437) cannot hold them either. ")) +
-        QStringLiteral("UTF-8 holds them all; Replace with ? writes \"?\" for each, as sheets were always saved."));
+    box.setInformativeText(informative_text);
     // The offers share one role, so every style shows them in this order, Cancel last.
-    std::vector<std::pair<QAbstractButton*, SaveEncoding>> buttons;
-    for (const Offer& offer : offers)
-        if (offer.encoding != SaveEncoding::Cp437 || fits_cp437)
-            buttons.emplace_back(box.addButton(QString::fromLatin1(offer.button), QMessageBox::ActionRole), offer.encoding);
-    box.setDefaultButton(static_cast<QPushButton*>(buttons.front().first));
+    std::vector<QAbstractButton*> shown;
+    for (const SaveOffer& offer : offers)
+        shown.push_back(box.addButton(button_text(offer), QMessageBox::ActionRole));
+    box.setDefaultButton(static_cast<QPushButton*>(shown.front()));
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
-    for (const auto& [button, encoding] : buttons)
-        if (box.clickedButton() == button)
-            return encoding;
-    return std::nullopt;
+    const auto chosen = std::find(shown.begin(), shown.end(), box.clickedButton());
+    return chosen == shown.end() ? nullptr : &offers[std::size_t(chosen - shown.begin())];
 }
 
 }  // namespace relwiz

@@ -1,25 +1,24 @@
 // The question Create .nfo! asks before it saves a sheet that Windows-1252
-// cannot hold whole: a pasted group's art, say, or a character from another
-// script. A sheet that fits is saved as it always was, without a word.
+// cannot hold whole (a pasted group's art, a character from another script),
+// or one with characters beyond ASCII when the group's .nfo came in as DOS
+// text or UTF-8, which Windows-1252 would change. Any other sheet is saved
+// as it always was, without a word.
 #pragma once
 
-#include "code_page.h"
+#include "save_offers.h"
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
 namespace relwiz {
 
-enum class SaveEncoding {
-    Cp437,        // the DOS text .nfo viewers read; offered when it holds every character
-    Utf8,         // every character kept; no byte-order mark
-    Windows1252,  // "?" for each character it lacks, as sheets were always saved
-};
-
-// `in_windows_1252`: the sheet encoded, with at least one character it
-// lacks. Nothing when the user cancels.
-std::optional<SaveEncoding> ask_save_encoding(QWidget* parent, QStringView sheet,
-                                              const EncodedText& in_windows_1252, bool fits_cp437);
+// The offers of save_offers() as buttons, the first the default, then
+// Cancel; `came_in`: how the group's .nfo last inserted from a file was
+// read, which the question gives as its reason when Windows-1252 holds the
+// sheet. Nothing when the user cancels.
+const SaveOffer* ask_save_encoding(QWidget* parent, QStringView sheet, const std::vector<SaveOffer>& offers,
+                                   std::optional<TextEncoding> came_in);
 
 }  // namespace relwiz

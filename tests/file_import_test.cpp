@@ -1,6 +1,8 @@
 // What comes into the window from files: the release group's .nfo and a
-// disc's image and archive parts; and a sheet that Windows-1252 cannot hold
-// saved the way the user chooses.
+// disc's image and archive parts; and a sheet that Windows-1252 cannot hold,
+// or one beyond ASCII after a DOS text or UTF-8 .nfo, saved the way the user
+// chooses.
+#include "nfo_file.h"
 #include "window_driver.h"
 
 #include <sys/stat.h>
@@ -30,13 +32,26 @@ private slots:
     void init() { window.emplace(); }
     void cleanup() { window.reset(); }
 
-    // Every byte from 0x20 to 0xFF in lines of art, inserted with Ctrl+O, saved as DOS text.
+    // Every byte but NUL, LF and CR in lines of art with DOS line ends, then
+    // a SAUCE record: inserted with Ctrl+O, saved as DOS text, byte for byte
+    // what the group wrote, line ends CR LF and the record left out.
     void dos_art_keeps_its_bytes_from_file_to_file()
     {
-        QByteArray art;
-        for (int byte = 0x20; byte <= 0xFF; ++byte)
-            art += char(byte) + QByteArray(byte % 32 == 31 ? "\r\n" : "");
-        const QString path = write_file("GROUP.NFO", art);
+        QByteArray art, expected;
+        const char* const line_ends[] = {"\r\n", "\r\r\n", "\n"};
+        for (int byte = 1; byte <= 0xFF; ++byte) {
+            if (byte == '\n' || byte == '\r')
+                continue;
+            art += char(byte);
+            expected += char(byte);
+            if (byte % 32 == 31) {
+                art += line_ends[byte / 32 % 3];
+                expected += "\r\n";
+            }
+        }
+        QByteArray record = "SAUCE00" + QByteArray(121, ' ');
+        record[104] = 1;
+        const QString path = write_file("GROUP.NFO", art + "\x1A" "COMNT" + QByteArray(64, 'c') + record);
         window->act("program_title_text=Art");
         window->answering(path, [this] { QTest::keyClick(window->focused(), Qt::Key_O, Qt::ControlModifier); });
         QCOMPARE(window->form().focusWidget(), paste_box());
@@ -46,12 +61,14 @@ private slots:
         QTest::keyClick(paste_box(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(paste_box()->toPlainText(), inserted);
 
-        const QString dos = "Save as &DOS text (CP437)";
-        const QString said = window->answering(dos, [this] { window->act({"Command1", "Command3"}); });
-        QVERIFY2(said.contains("[*" + dos + "][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
+        const QString said = window->answering("Enter", [this] { window->act({"Command1", "Command3"}); });
+        QVERIFY2(said.contains("[*Save as &DOS text (CP437)][Save as &UTF-8][&Replace with ?][Cancel]"), qPrintable(said));
         const QByteArray saved = file_bytes("Art.nfo");
-        QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + art + "\r\n\r\n" + QByteArray(79, '-')));
+        QVERIFY(saved.contains(QByteArray(79, '-') + "\r\n\r\n" + expected + "\r\n\r\n" + QByteArray(79, '-')));
         QVERIFY(saved.startsWith(QByteArray(79, '/') + "\r\n"));
+        // Read back: the box's text again, its no-break spaces too (which toPlainText() makes blanks).
+        const QString box_text = window->control<QPlainTextEdit>("preview_text")->document()->toRawText();
+        QCOMPARE(decode_nfo_text(saved, "Art.nfo")->text, QString(box_text).replace(QChar::ParagraphSeparator, u'\n'));
     }
 
     void drop_and_menu_insert_where_the_user_points()
@@ -76,7 +93,7 @@ private slots:
     // Each refusal names the file and its reason, and the box keeps its text.
     void refused_files_change_nothing()
     {
-        write_file("a.nfo", QByteArray("NUL\0", 4));
+        write_file("a.nfo", QByteArray("N\0L", 3));
         write_file("b.nfo", "text");
         QVERIFY(QDir().mkdir("folder") && mkfifo("fifo.nfo", 0600) == 0);  // never opened, or the test would hang
         QFile big(write_file("big.nfo", ""));
@@ -101,34 +118,62 @@ private slots:
         }
     }
 
-    void save_asks_only_when_windows_1252_falls_short_data()
+    // With no file inserted, the question comes only when Windows-1252 falls
+    // short; after a DOS text or UTF-8 .nfo, for any sheet beyond ASCII.
+    void save_asks_when_windows_1252_falls_short_or_the_nfo_came_otherwise_data()
     {
+        QTest::addColumn<QString>("nfo");  // the file inserted first, "name=bytes"; empty: none
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("asked");
         QTest::addColumn<QByteArray>("saved");  // null: nothing written
-        QTest::newRow("fits_windows_1252") << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
-        QTest::newRow("dos_text") << "a\n\u2588\u2593x" << "Save as &DOS text (CP437)"
+        QTest::newRow("fits_windows_1252") << "" << "caf\u00e9 \u20ac" << "" << "" << QByteArray("caf\xe9 \x80");
+        QTest::newRow("dos_text") << "" << "a\n\u2593\u2588x" << "Save as &DOS text (CP437)"
             << "2 characters of this sheet cannot be written in Windows-1252.\n"
-               "The first is \"\u2588\" (U+2588), on line 2, column 1."
-            << QByteArray("a\r\n\xdb\xb2x");
-        QTest::newRow("utf8") << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
-        QTest::newRow("replaced") << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
-        QTest::newRow("cancelled") << "\u2588" << "Cancel" << "" << QByteArray();
-        QTest::newRow("esc_cancels") << "\u2588" << "Esc" << "" << QByteArray();
-        QTest::newRow("beyond_cp437_utf8_first") << "ab\U0001F600\u4e2d" << "Enter"
+               "The first is \"\u2593\" (U+2593), on line 2, column 1."
+            << QByteArray("a\r\n\xb2\xdbx");
+        QTest::newRow("utf8") << "" << "\u2588" << "Save as &UTF-8" << "1 character of" << QByteArray("\xe2\x96\x88");
+        QTest::newRow("replaced") << "" << "a\u2588b" << "&Replace with ?" << "" << QByteArray("a?b");
+        QTest::newRow("cancelled") << "" << "\u2588" << "Cancel" << "" << QByteArray();
+        QTest::newRow("esc_cancels") << "" << "\u2588" << "Esc" << "" << QByteArray();
+        QTest::newRow("beyond_cp437_utf8_first") << "" << "ab\U0001F600\u4e2d" << "Enter"
             << "2 characters of this sheet cannot be written in Windows-1252.\nThe first is \"\U0001F600\" (U+1F600), "
                "on line 1, column 3.\n\nDOS text (CP437) cannot hold them either. UTF-8 holds them all; Replace with ? "
                "writes \"?\" for each, as sheets were always saved.\n[*Save as &UTF-8][&Replace with ?][Cancel]"
             << QByteArray("ab\xf0\x9f\x98\x80\xe4\xb8\xad");
+        const QString german = "GERMAN.NFO=Gr\u0081\u00e1e";  // CP437 bytes
+        const QString umlauts = "Gr\u00fc\u00dfe";
+        const QString utf8_nfo = "a.nfo=" + QString::fromLatin1(umlauts.toUtf8());
+        QTest::newRow("dos_nfo_accents") << german << umlauts << "Enter"
+            << "The release group's .nfo came in as DOS text.\nWindows-1252 holds every character of this sheet, but "
+               ".nfo viewers read DOS text and would show those beyond ASCII as others. DOS text (CP437) and UTF-8 keep "
+               "them all.\n[*Save as &DOS text (CP437)][Save as &UTF-8][Save as &Windows-1252][Cancel]"
+            << QByteArray("Gr\x81\xe1" "e");
+        QTest::newRow("dos_nfo_windows_1252") << german << umlauts << "Save as &Windows-1252" << "" << QByteArray("Gr\xfc\xdf" "e");
+        QTest::newRow("dos_nfo_ascii_sheet") << german << "Grusse" << "" << "" << QByteArray("Grusse");
+        QTest::newRow("dos_nfo_beyond_dos") << german << "\u00e9\u00a4" << "Enter"
+            << "DOS text (CP437) cannot hold them all; UTF-8 keeps them all.\n[*Save as &UTF-8][Save as &Windows-1252][Cancel]"
+            << QByteArray("\xc3\xa9\xc2\xa4");
+        QTest::newRow("utf8_nfo_first") << utf8_nfo << umlauts << "Enter"
+            << "The release group's .nfo came in as UTF-8.\nWindows-1252 holds every character of this sheet, but .nfo "
+               "viewers read DOS text and would show those beyond ASCII as others. DOS text (CP437) and UTF-8 keep them "
+               "all.\n[*Save as &UTF-8][Save as &DOS text (CP437)][Save as &Windows-1252][Cancel]"
+            << umlauts.toUtf8();
+        QTest::newRow("windows_1252_txt") << "a.txt=Gr\u00fc\u00dfe" << umlauts << "" << "" << QByteArray("Gr\xfc\xdf" "e");
     }
 
-    void save_asks_only_when_windows_1252_falls_short()
+    void save_asks_when_windows_1252_falls_short_or_the_nfo_came_otherwise()
     {
+        QFETCH(QString, nfo);
         QFETCH(QString, sheet);
         QFETCH(QString, answer);
         QFETCH(QString, asked);
         QFETCH(QByteArray, saved);
+        if (!nfo.isEmpty()) {  // the bytes as Latin-1 characters
+            const QString path = write_file(nfo.section('=', 0, 0), nfo.section('=', 1).toLatin1());
+            window->drop(paste_box()->viewport(), {QUrl::fromLocalFile(path)});
+            QVERIFY(!paste_box()->toPlainText().isEmpty());
+        }
         window->act("program_title_text=Sheet");
         auto* preview = window->control<QPlainTextEdit>("preview_text");
         preview->setPlainText(sheet);

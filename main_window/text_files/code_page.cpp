@@ -49,13 +49,16 @@ bool copy_ascii_block(const char16_t* in, char* out)
 
 }  // namespace
 
-CodePage::CodePage(const std::array<char16_t, 128>& upper_half,
+CodePage::CodePage(const std::array<char16_t, 256>& characters,
                    std::initializer_list<std::pair<char16_t, std::uint8_t>> aliases)
-    : upper_half_(upper_half)
+    : characters_(characters)
     , by_character_(aliases)
 {
-    for (std::size_t i = 0; i < upper_half.size(); ++i)
-        by_character_.emplace_back(upper_half[i], static_cast<std::uint8_t>(0x80 + i));
+    // Below 0x80 byte_of() answers itself; a picture drawn for a control byte
+    // still needs its entry.
+    for (std::size_t byte = 0; byte < characters.size(); ++byte)
+        if (byte >= 0x80 || characters[byte] >= 0x80)
+            by_character_.emplace_back(characters[byte], static_cast<std::uint8_t>(byte));
     std::sort(by_character_.begin(), by_character_.end());
 }
 
@@ -99,10 +102,8 @@ QString CodePage::decode(QByteArrayView bytes) const
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(text.data());
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = value < 0x80 ? value : upper_half_[value - 0x80];
-    }
+    for (const char byte : bytes)
+        *out++ = characters_[static_cast<unsigned char>(byte)];
     return text;
 }
 

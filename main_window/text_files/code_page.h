@@ -1,7 +1,9 @@
-// Single-byte code pages that agree with ASCII below 0x80 and differ above
-// it: Windows-1252, in which sheets are saved, and CP437, the DOS code page
-// that .nfo art is drawn in and .nfo viewers read. One byte per character,
-// no byte-order mark; a character the code page lacks becomes "?".
+// Single-byte code pages: Windows-1252, in which sheets are saved, and
+// CP437, the DOS code page that .nfo art is drawn in and .nfo viewers read.
+// Both write ASCII as ASCII; CP437 also reads the control bytes other than
+// NUL, TAB, LF and CR as the pictures a DOS screen drew for them, and writes
+// those pictures back as their bytes. One byte per character, no byte-order
+// mark; a character the code page lacks becomes "?".
 #pragma once
 
 #include <QByteArray>
@@ -24,18 +26,22 @@ struct EncodedText {
 
 class CodePage {
 public:
-    // `upper_half`: the characters of the bytes 0x80 to 0xFF, in byte order;
-    // `aliases`: other characters that encode to one of those bytes.
-    explicit CodePage(const std::array<char16_t, 128>& upper_half,
+    // `characters`: the character of each byte, in byte order; every ASCII
+    // character also encodes as itself. `aliases`: other characters that
+    // encode to one of the bytes.
+    explicit CodePage(const std::array<char16_t, 256>& characters,
                       std::initializer_list<std::pair<char16_t, std::uint8_t>> aliases = {});
 
+    //     cp437().encode(u"\u2588 \u263A \u25CB").bytes == "\xDB \x01 ?"
     EncodedText encode(QStringView text) const;
+    //     cp437().decode("\xDB\x01") == u"\u2588\u263A"
     QString decode(QByteArrayView bytes) const;
+    char16_t character(std::uint8_t byte) const { return characters_[byte]; }
 
 private:
     int byte_of(char16_t c) const;  // -1 when the code page lacks it
 
-    std::array<char16_t, 128> upper_half_;
+    std::array<char16_t, 256> characters_;
     std::vector<std::pair<char16_t, std::uint8_t>> by_character_;  // sorted for lookup
 };
 

@@ -2,8 +2,26 @@
 // .nfo art is drawn with, and what .nfo viewers read.
 #include "code_page.h"
 
+#include <algorithm>
+
 namespace relwiz {
 namespace {
+
+struct Picture {
+    std::uint8_t byte;
+    char16_t character;
+};
+
+// What a DOS screen drew for the control bytes, which art and bullets use as
+// pictures. NUL, TAB, LF and CR stay themselves: DOS text cannot tell their
+// pictures from the controls.
+constexpr Picture control_pictures[] = {
+    {0x01, 0x263A}, {0x02, 0x263B}, {0x03, 0x2665}, {0x04, 0x2666}, {0x05, 0x2663}, {0x06, 0x2660},
+    {0x07, 0x2022}, {0x08, 0x25D8}, {0x0B, 0x2642}, {0x0C, 0x2640}, {0x0E, 0x266B}, {0x0F, 0x263C},
+    {0x10, 0x25BA}, {0x11, 0x25C4}, {0x12, 0x2195}, {0x13, 0x203C}, {0x14, 0x00B6}, {0x15, 0x00A7},
+    {0x16, 0x25AC}, {0x17, 0x21A8}, {0x18, 0x2191}, {0x19, 0x2193}, {0x1A, 0x2192}, {0x1B, 0x2190},
+    {0x1C, 0x221F}, {0x1D, 0x2194}, {0x1E, 0x25B2}, {0x1F, 0x25BC}, {0x7F, 0x2302},
+};
 
 // Bytes 0x80 to 0xFF; 0xFF is the no-break space.
 constexpr std::array<char16_t, 128> upper_half = {
@@ -17,12 +35,23 @@ constexpr std::array<char16_t, 128> upper_half = {
     0x2261, 0x00B1, 0x2265, 0x2264, 0x2320, 0x2321, 0x00F7, 0x2248, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x207F, 0x00B2, 0x25A0, 0x00A0,
 };
 
+std::array<char16_t, 256> characters()
+{
+    std::array<char16_t, 256> all;
+    for (std::size_t byte = 0; byte < 0x80; ++byte)
+        all[byte] = char16_t(byte);
+    for (const Picture& picture : control_pictures)
+        all[picture.byte] = picture.character;
+    std::copy(upper_half.begin(), upper_half.end(), all.begin() + 0x80);
+    return all;
+}
+
 }  // namespace
 
 const CodePage& cp437()
 {
     // Byte 0xE6 is the micro sign; some converters give it as the Greek mu.
-    static const CodePage code_page(upper_half, {{0x03BC, 0xE6}});
+    static const CodePage code_page(characters(), {{0x03BC, 0xE6}});
     return code_page;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "refusal.h"
+#include "text_encoding.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -10,15 +11,29 @@ namespace relwiz {
 
 inline constexpr qint64 largest_nfo_file = 32 << 20;
 
-// The file's text, every line break "\n"; regular files of up to 32 MiB
-// only: a FIFO or a device is never opened. A refusal names the file by
-// `path`, in quotes: "\"/home/me/group.nfo\" is a folder."
-OrRefusal<QString> read_nfo_file(const QString& path);
+struct ReadText {
+    QString text;  // every line break "\n"
+    TextEncoding read_as;
+};
 
-// The text of a file's bytes, by the first rule that applies: a UTF-8 or
-// UTF-16 byte-order mark; valid UTF-8 with at least one byte beyond ASCII;
-// CP437 for ".nfo" and ".diz", the DOS art files; Windows-1252 for anything
-// else. Refused when the bytes hold a NUL and no UTF-16 mark: not text.
-OrRefusal<QString> decode_nfo_text(QByteArrayView bytes, const QString& path);
+// The file's text; regular files of up to 32 MiB only: a FIFO or a device
+// is never opened. A refusal names the file by `path`, in quotes:
+// "\"/home/me/group.nfo\" is a folder."
+//
+//     if (const OrRefusal<ReadText> read = read_nfo_file(path))
+//         box->insertPlainText(read->text);
+OrRefusal<ReadText> read_nfo_file(const QString& path);
+
+// The text of a file's bytes, by the first rule that applies: a UTF-16
+// byte-order mark before UTF-16 text (at least one character below U+0100:
+// a NUL in every second byte of Latin text); a UTF-8 mark before valid
+// UTF-8; valid UTF-8 with at least one byte beyond ASCII; DOS text for
+// ".nfo" and ".diz", the DOS art files (dos_text.h); Windows-1252 for
+// anything else. In every case a SAUCE record and NUL padding (U+0000 in
+// UTF-16) at the end are not text. Refused when a NUL stands inside the
+// text of a file not read as UTF-16 or after a UTF-8 mark.
+//
+//     decode_nfo_text("\xDB\xDB\r\n", "group.nfo")->text == u"\u2588\u2588\n"
+OrRefusal<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path);
 
 }  // namespace relwiz

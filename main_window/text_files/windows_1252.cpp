@@ -20,21 +20,21 @@ constexpr std::array<Mapping, 27> beyond_latin_1 = {{
     {0x017E, 0x9E}, {0x0178, 0x9F},
 }};
 
-std::array<char16_t, 128> upper_half()
+std::array<char16_t, 256> characters()
 {
-    std::array<char16_t, 128> characters;
-    for (std::size_t i = 0; i < characters.size(); ++i)
-        characters[i] = char16_t(0x80 + i);  // Latin-1, and the C1 controls of the five undefined bytes
+    std::array<char16_t, 256> all;
+    for (std::size_t byte = 0; byte < all.size(); ++byte)
+        all[byte] = char16_t(byte);  // Latin-1, and the C1 controls of the five undefined bytes
     for (const Mapping& mapping : beyond_latin_1)
-        characters[mapping.byte - 0x80] = mapping.code_point;
-    return characters;
+        all[mapping.byte] = mapping.code_point;
+    return all;
 }
 
 }  // namespace
 
 const CodePage& windows_1252()
 {
-    static const CodePage code_page(upper_half());
+    static const CodePage code_page(characters());
     return code_page;
 }
 

@@ -10,12 +10,16 @@ top="$(cd "$here/../.." && pwd)"
 out="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 mkdir -p "$out"
 
-# target:library folder it fuzzes
-for entry in compose:composer read_sheet:composer release_files:release_files; do
-    target="${entry%%:*}" library="$top/${entry#*:}"
+# target:library folders it fuzzes, joined by "+"; the text files link Qt Core
+for entry in compose:composer read_sheet:composer release_files:release_files nfo_text:main_window/text_files+release_files; do
+    target="${entry%%:*}" folders="${entry#*:}"
     fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
+    libraries=()
+    for folder in ${folders//+/ }; do libraries+=(-I"$top/$folder" "$top/$folder"/*.cpp); done
+    qt=()
+    [[ "$folders" == main_window/text_files* ]] && read -r -a qt <<< "-fPIC $(pkg-config --cflags --libs Qt6Core)"
     clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-        -I"$library" "$library"/*.cpp "$here/${target}_fuzzer.cpp" -lz -o "$fuzzer"
+        "${libraries[@]}" "$here/${target}_fuzzer.cpp" "${qt[@]}" -lz -o "$fuzzer"
     mkdir -p "$found"
     case "${1:-60}" in
         --corpus) "$fuzzer" -runs=0 "$saved" && echo "$target: $(ls "$saved" | wc -l) saved inputs hold" ;;

@@ -1,0 +1,32 @@
+// libFuzzer target: arbitrary bytes read as a group's .nfo, by its name as
+// DOS text or as Windows-1252, and as DOS text directly. No reading may crash
+// or read out of bounds, each gives the same answer twice, no text keeps a
+// CR, and DOS text holds no control but TAB and LF (the others are pictures)
+// and grows at most by the blanks of its cursor moves.
+#undef NDEBUG  // the asserts are the checks
+#include "dos_text.h"
+#include "nfo_file.h"
+
+#include <cassert>
+#include <cstdint>
+
+using namespace relwiz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArrayView bytes(data, qsizetype(size));
+    for (const char* name : {"group.nfo", "notes.txt"}) {
+        const OrRefusal<ReadText> read = decode_nfo_text(bytes, QString::fromLatin1(name));
+        const OrRefusal<ReadText> again = decode_nfo_text(bytes, QString::fromLatin1(name));
+        assert(bool(read) == bool(again));
+        assert(!read || (read->text == again->text && read->read_as == again->read_as && !read->text.contains(u'\r')));
+    }
+    const std::optional<QString> dos = decode_dos_text(bytes);
+    assert(dos == decode_dos_text(bytes));
+    if (dos) {
+        for (const QChar c : *dos)
+            assert(c.unicode() >= 0x20 ? c.unicode() != 0x7F : c == u'\t' || c == u'\n');
+        assert(dos->size() <= qsizetype(size) * 80 / 4 + 1);  // "\x1B[C" is the shortest move right
+    }
+    return 0;
+}
