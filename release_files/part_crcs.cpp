@@ -87,16 +87,13 @@ void read_parts(Reading& reading)
         reading.finished.notify_all();
 }
 
-// Sized from the file system before anything is read, for the progress bar's total.
-OrRefusal<std::uint64_t> total_size(std::span<const std::filesystem::path> parts)
+// Sized from the file system before anything is read, for the progress
+// bar's total; a part that cannot be read is refused when it is opened.
+std::uint64_t total_size(std::span<const std::filesystem::path> parts)
 {
     std::uint64_t total = 0;
-    for (const std::filesystem::path& part : parts) {
-        const RegularFileStatus status = regular_file_status(part);
-        if (status.problem)
-            return cannot_read(part.filename().string(), status.problem.reason());
-        total += status.size;
-    }
+    for (const std::filesystem::path& part : parts)
+        total += regular_file_status(part).size;
     return total;
 }
 
@@ -105,11 +102,9 @@ OrRefusal<std::uint64_t> total_size(std::span<const std::filesystem::path> parts
 OrRefusal<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, const PartsProgressCallback& progress,
                               std::stop_token cancel)
 {
-    const OrRefusal<std::uint64_t> total = total_size(parts);
-    if (!total)
-        return total.refusal();
+    const std::uint64_t total = total_size(parts);
     Reading reading(parts, cancel);
-    const auto report = [&] { if (progress) progress(reading.progress(*total)); };
+    const auto report = [&] { if (progress) progress(reading.progress(total)); };
     report();
     const unsigned threads = std::min<std::size_t>({std::max(1u, std::thread::hardware_concurrency()), most_threads,
                                                     parts.size()});
