@@ -3,7 +3,8 @@
 # baseline it is measured against in the same run:
 #   compose throughput, Preview latency, save of an 8 MiB sheet, a group's
 #   32 MiB .nfo brought in and CP437 encoding, start-up and peak memory
-#   against a minimal Qt window, memory over a 1,000-cycle soak.
+#   against a minimal Qt window, memory over a 1,000-cycle soak, a 1 GiB
+#   set of parts checked against its .sfv beside rhash, cksfv and read().
 #   bench/measure.sh [build folder]      (default: build-release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -17,7 +18,7 @@ fi
 
 echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
-cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench soak_bench > /dev/null
+cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench soak_bench sfv_bench > /dev/null
 
 echo "== compose throughput: compose_sheet against a memcpy of its output"
 "$build/bench/compose_bench" --benchmark_color=false
@@ -32,6 +33,9 @@ echo "== group .nfo: a 32 MiB CP437 .nfo dropped into the paste box against read
 echo "   an 8 MiB sheet of DOS art encoded as CP437 against Windows-1252;"
 echo "   Create .nfo! of an all-ASCII 8 MiB sheet, with its encoding check, against the save before the check"
 QT_QPA_PLATFORM=offscreen "$build/bench/group_nfo_bench"
+
+echo "== .sfv: a 1 GiB set checked from the page cache against rhash --crc32 -c, cksfv -f and a plain read()"
+"$build/bench/sfv_bench" --benchmark_color=false | grep -E '_median|^ratio|^throughput|^cancel|not installed'
 
 echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
 xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"
