@@ -3,9 +3,10 @@
 // Intel's ISA-L rather than zlib: its crc32_gzip_refl folds the bytes with
 // the processor's carry-less multiply (PCLMULQDQ), zlib 1.2.13's crc32_z
 // works through tables. On the 2-core build machine (AMD EPYC, Zen 1) a
-// 64 KiB block in cache took 6.7 us against zlib's 22.5 us, and reading
-// 256 MiB from the page cache with the CRC came to 1.6 times a bare read()
-// with ISA-L against 5.1 times with zlib (bench/crc32_bench.cpp).
+// 64 KiB block in cache took 6.7 us of CPU against zlib's 22 to 29 us, and
+// reading 256 MiB from the page cache in 64 KiB blocks with the CRC took
+// 57 to 60 ms of CPU against zlib's 121 to 124 ms, a bare read() 27 ms
+// (bench/crc32_bench.cpp, medians of 5).
 #include <isa-l/crc.h>
 
 #include <array>
