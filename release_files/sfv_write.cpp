@@ -5,8 +5,8 @@
 #include "sfv_file.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdio>
+#include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,21 +20,28 @@ std::string system_reason(int error)
     return FileProblem{FileProblem::Kind::system_error, error}.reason();
 }
 
+struct TemporaryFile {
+    int descriptor = -1;
+    std::filesystem::path path;
+    int error = 0;  // errno, when the file could not be made
+};
+
 // A new file beside target, named after it so a person who finds one left by
 // a crash knows where it came from: ".game.sfv.relwiz-1f3a9c".
-int create_beside(const std::filesystem::path& target, std::filesystem::path& temporary)
+TemporaryFile create_beside(const std::filesystem::path& target)
 {
     std::random_device random;
-    int descriptor = -1;
-    for (int attempt = 0; descriptor < 0 && attempt < 100; ++attempt) {
+    TemporaryFile temporary;
+    for (int attempt = 0; temporary.descriptor < 0 && attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".relwiz-%06x", random() & 0xFFFFFF);
-        temporary = target.parent_path() / ("." + target.filename().string() + suffix);
-        descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor < 0 && errno != EEXIST)
+        temporary.path = target.parent_path() / ("." + target.filename().string() + suffix);
+        temporary.descriptor = ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temporary.error = temporary.descriptor < 0 ? errno : 0;
+        if (temporary.error != EEXIST)
             break;
     }
-    return descriptor;
+    return temporary;
 }
 
 bool write_all(int descriptor, std::string_view bytes)
@@ -73,17 +80,16 @@ int fill(int descriptor, const std::filesystem::path& target, std::string_view b
 // target replaced by bytes at once, or left as it was.
 OrRefusal<> replace_file(const std::filesystem::path& target, std::string_view bytes)
 {
-    std::filesystem::path temporary;
-    const int descriptor = create_beside(target, temporary);
-    if (descriptor < 0)
-        return cannot_write(target.filename().string(), system_reason(errno));
-    int error = fill(descriptor, target, bytes);
-    if (::close(descriptor) != 0 && error == 0)
+    const TemporaryFile temporary = create_beside(target);
+    if (temporary.descriptor < 0)
+        return cannot_write(target.filename().string(), system_reason(temporary.error));
+    int error = fill(temporary.descriptor, target, bytes);
+    if (::close(temporary.descriptor) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0)
+    if (error == 0 && ::rename(temporary.path.c_str(), target.c_str()) != 0)
         error = errno;
     if (error != 0) {
-        ::unlink(temporary.c_str());
+        ::unlink(temporary.path.c_str());
         return cannot_write(target.filename().string(), system_reason(error));
     }
     flush_folder(target.parent_path());
