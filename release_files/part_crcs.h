@@ -24,14 +24,15 @@ namespace relwiz::release_files {
 
 // How far the reading is, for a progress bar.
 struct PartsProgress {
-    std::size_t part = 0;  // index in the caller's parts of the part read last begun
-    std::uint64_t bytes_done = 0;
+    std::size_t part = 0;  // index in the caller's parts of the part most recently begun
+    std::uint64_t bytes_done = 0;   // may pass bytes_total should a part grow while it is read
     std::uint64_t bytes_total = 0;  // the parts' sizes when the work began
 };
 
-// Called on the thread that called the work, never on a reading thread and
-// never twice at once: once before any part is read, about every 50 ms
-// while they are read, and once with every byte done when all were.
+// Called on the thread that called the work (for the window, its own worker
+// thread, which hands the figures on to the GUI thread), never on a reading
+// thread and never twice at once: once before any part is read, about every
+// 50 ms while they are read, and once with every byte done when all were.
 using PartsProgressCallback = std::function<void(const PartsProgress&)>;
 
 struct PartCrcs {
