@@ -98,15 +98,16 @@ bool installed(const char* program)
 }
 
 // The longest a check ran on after its stop was requested, of five
-// requested 200 ms into a check from another thread, as the window's Cancel does.
+// requested 40 ms into a check (a third of the way on an idle machine) from
+// another thread, as the window's Cancel does; -1 when none was cancelled.
 double slowest_cancel_ms(const fs::path& sfv, const std::vector<fs::path>& parts)
 {
-    double slowest = 0;
+    double slowest = -1;
     for (int run = 0; run < 5; ++run) {
         std::stop_source stop;
         std::chrono::steady_clock::time_point requested;
         std::jthread cancel([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
             requested = std::chrono::steady_clock::now();
             stop.request_stop();
         });
@@ -161,8 +162,8 @@ int main(int argc, char** argv)
                     1 / check_seconds, 1 / read_seconds, read_seconds / check_seconds,
                     read_seconds / check_seconds >= 0.8 ? "met" : "NOT met");
     const double cancel_ms = slowest_cancel_ms(sfv, parts);
-    std::printf("cancel seen within %.2f ms, the slowest of 5  (goal < 100 ms: %s)\n", cancel_ms,
-                cancel_ms < 100 ? "met" : "NOT met");
+    std::printf("cancel seen within %.3f ms, the slowest of 5  (goal < 100 ms: %s)\n", cancel_ms,
+                cancel_ms >= 0 && cancel_ms < 100 ? "met" : "NOT met");
     benchmark::Shutdown();
     fs::remove_all(folder);
     return 0;
