@@ -3,8 +3,9 @@
 # baseline it is measured against in the same run:
 #   compose throughput, Preview latency, save of an 8 MiB sheet, a group's
 #   32 MiB DOS text .nfo brought in and CP437 encoding, a disc page's files read
-#   against stat of the same files, start-up and peak memory
-#   against a minimal Qt window, memory over a 1,000-cycle soak.
+#   against stat of the same files, start-up and peak memory against a
+#   minimal Qt window, memory over a 1,000-cycle soak, a 1 GiB set of parts
+#   checked against its .sfv beside rhash, cksfv and read().
 #   bench/measure.sh [build folder]      (default: build-release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -19,7 +20,7 @@ fi
 echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
 cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench \
-    release_files_bench soak_bench > /dev/null
+    release_files_bench soak_bench sfv_bench > /dev/null
 
 echo "== compose throughput: compose_sheet against a memcpy of its output; read_sheet against compose_sheet"
 "$build/bench/compose_bench" --benchmark_color=false
@@ -37,6 +38,8 @@ QT_QPA_PLATFORM=offscreen "$build/bench/group_nfo_bench"
 
 echo "== a disc's files: a 4 GiB sparse .iso and a 100-part set read against stat of the same 101 files"
 "$build/bench/release_files_bench" --benchmark_color=false --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo "== .sfv: a 1 GiB set checked from the page cache against rhash --crc32 -c, cksfv -f and a plain read()"
+"$build/bench/sfv_bench" --benchmark_color=false | grep -E '_median|^ratio|^throughput|^cancel|not installed'
 
 echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
 xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"

@@ -33,8 +33,16 @@ public:
         for (const Run& run : runs)
             if (!run.error_occurred &&
                 (run.run_type == Run::RT_Iteration || (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")))
-                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                seconds_[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         ConsoleReporter::ReportRuns(runs);
+    }
+
+    // The seconds per iteration remembered for name, or 0 when it was not measured.
+    double seconds(const std::string& name) const
+    {
+        const auto found = seconds_.find(name);
+        return found == seconds_.end() ? 0 : found->second;
     }
 
     // Prints "subject / baseline = ratio" when both were measured, with the

@@ -1,9 +1,9 @@
 #include "archive_ends.h"
 
+#include "crc32.h"
 #include "refusals.h"
 #include "regular_file.h"
 
-#include <zlib.h>  // crc32, the checksum RAR, ZIP and ARJ put on their headers
 
 #include <algorithm>
 #include <iterator>
@@ -18,10 +18,10 @@ constexpr std::size_t max_end_block = 64;
 // ARJ's main header: its id and size, at most 2,600 bytes of basic header, and their CRC-32.
 constexpr std::size_t max_arj_head = 2 + 2 + 2600 + 4;
 
+// The CRC-32 RAR, ZIP and ARJ put on their headers, the .sfv's own.
 std::uint32_t crc_of(std::string_view bytes)
 {
-    return static_cast<std::uint32_t>(
-        ::crc32_z(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<z_size_t>(bytes.size())));
+    return crc32_update(0, bytes);
 }
 
 // Little-endian, as all three formats store their numbers; at + width must be within bytes.

@@ -28,6 +28,11 @@ Refusal cannot_read(std::string_view file, std::string_view reason)
     return {"Cannot read " + std::string(file) + ": " + std::string(reason) + "."};
 }
 
+Refusal cannot_write(std::string_view file, std::string_view reason)
+{
+    return {"Cannot write " + std::string(file) + ": " + std::string(reason) + "."};
+}
+
 Refusal two_images(std::string_view first, std::string_view second)
 {
     return {"Drop one disc's files at a time: " + both(first, second) + " are two disc images."};

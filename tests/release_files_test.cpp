@@ -1,5 +1,6 @@
 // Reading a disc's dropped files: images built here sector by sector, archive
 // sets of empty or sparse parts, and every refusal with the message it shows.
+#include "crc32.h"
 #include "disc_files.h"
 #include "image_source.h"
 
@@ -9,7 +10,6 @@
 #include <QTest>
 
 #include <sys/stat.h>
-#include <zlib.h>
 
 using namespace relwiz::release_files;
 
@@ -60,7 +60,7 @@ QByteArray little_endian(quint32 value, int width)
 
 quint32 crc(const QByteArray& bytes)
 {
-    return crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), bytes.size());
+    return crc32_update(0, bytes);
 }
 
 // RAR 5: CRC32, Header size 3, Header type 5, Header flags 0x0004, End of archive flags; then 9 zeros.

@@ -19,7 +19,7 @@ for entry in compose:composer read_sheet:composer release_files:release_files nf
     qt=()
     [[ "$folders" == main_window/text_files* ]] && read -r -a qt <<< "-fPIC $(pkg-config --cflags --libs Qt6Core)"
     clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-        "${libraries[@]}" "$here/${target}_fuzzer.cpp" "${qt[@]}" -lz -o "$fuzzer"
+        "${libraries[@]}" "$here/${target}_fuzzer.cpp" "${qt[@]}" $(pkg-config --libs libisal) -pthread -o "$fuzzer"
     mkdir -p "$found"
     case "${1:-60}" in
         --corpus) "$fuzzer" -runs=0 "$saved" && echo "$target: $(ls "$saved" | wc -l) saved inputs hold" ;;
