@@ -39,7 +39,7 @@
 
 namespace {
 
-constexpr qsizetype nfo_bytes = relwiz::largest_nfo_file;  // the largest file the box takes
+constexpr qsizetype nfo_bytes = qsizetype(relwiz::largest_nfo_file_mib) << 20;  // the largest file the box takes
 constexpr qsizetype sheet_size = 8 << 20;
 
 // Art lines that run through every byte but NUL, LF and CR in turn, the

@@ -3,11 +3,15 @@
 //     QT_QPA_PLATFORM=offscreen preview_bench
 #include "form_builder.h"
 #include "main_form.h"
+#include "sheet_open.h"
 #include "tab_control.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -70,6 +74,39 @@ void measure(const char* label, qsizetype paste_bytes, double goal_ms)
     std::printf("\n");
 }
 
+// A saved sheet opened again, in a window as it starts, against Preview of
+// the record it puts into the form, in that same window.
+void measure_open(const char* label, qsizetype paste_bytes)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sheet.nfo"));
+    {
+        relwiz::MainForm form;
+        relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("paste_nfo_text"))->setPlainText(pasted_text(paste_bytes));
+        relwiz::find_control_as<QPushButton>(&form, QStringLiteral("Command1"))->click();
+        QFile file(path);
+        const QByteArray sheet = relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("preview_text"))
+                                     ->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toLatin1();
+        if (!file.open(QIODevice::WriteOnly) || file.write(sheet) != sheet.size())
+            return void(std::printf("%s: cannot write %s\n", label, qPrintable(path)));
+    }
+    std::vector<double> open_ms, preview_ms;
+    for (int run = 0; run < (paste_bytes > (4 << 20) ? 3 : 7); ++run) {
+        relwiz::MainForm form;
+        form.tab_control()->set_current_index(form.tab_control()->count() - 1);
+        form.show();
+        QApplication::processEvents();
+        auto* preview = relwiz::find_control_as<QPushButton>(&form, QStringLiteral("Command1"));
+        auto* sheet_open = form.findChild<relwiz::SheetOpen*>();
+        open_ms.push_back(median_ms(1, [&] { sheet_open->open(path); }));
+        preview_ms.push_back(median_ms(1, [preview] { preview->click(); }));
+    }
+    std::sort(open_ms.begin(), open_ms.end());
+    std::sort(preview_ms.begin(), preview_ms.end());
+    const double open = open_ms[open_ms.size() / 2], shown = preview_ms[preview_ms.size() / 2];
+    std::printf("%-12s open    %8.2f ms   Preview  %8.2f ms   ratio %5.2f\n", label, open, shown, open / shown);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -78,5 +115,7 @@ int main(int argc, char* argv[])
     measure("typical", 0, 0);
     measure("1 MiB paste", 1 << 20, 100);
     measure("8 MiB paste", 8 << 20, 0);
+    measure_open("typical", 0);
+    measure_open("1 MiB paste", 1 << 20);
     return 0;
 }

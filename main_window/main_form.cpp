@@ -10,6 +10,7 @@
 #include "refusal_message.h"
 #include "save_encoding_question.h"
 #include "save_sheet.h"
+#include "sheet_open.h"
 #include "sheet_text_box.h"
 #include "tab_control.h"
 #include "twips.h"
@@ -152,8 +153,10 @@ void MainForm::add_file_commands()
 {
     // Ctrl+O opens what the current page reads from files, where it reads any.
     std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
-    nfo_import_ = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
-    open_for_tab[0] = [this] { nfo_import_->choose_and_insert(); };
+    auto* nfo_import = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
+    connect(nfo_import, &NfoImport::inserted, this,
+            [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::GroupNfo, read_as}; });
+    open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
     const auto tabs = main_form_tabs();
     for (int index = 0; index < tab_count; ++index) {
         const int disc = tabs[static_cast<std::size_t>(index)].array_index;
@@ -162,6 +165,10 @@ void MainForm::add_file_commands()
         auto* fill = new DiscFill(tabs_->page(index), disc, controls_);
         open_for_tab[static_cast<std::size_t>(index)] = [fill] { fill->choose_and_fill(); };
     }
+    auto* sheet_open = new SheetOpen(controls_.at_as<SheetTextBox>(preview_box), controls_);
+    connect(sheet_open, &SheetOpen::opened, this,
+            [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::Sheet, read_as}; });
+    open_for_tab[tab_count - 1] = [sheet_open] { sheet_open->choose_and_open(); };
     auto* open = new QShortcut(QKeySequence::Open, this);
     connect(open, &QShortcut::activated, this, [this, open_for_tab = std::move(open_for_tab)] {
         if (const auto& command = open_for_tab[static_cast<std::size_t>(tabs_->current_index())])
@@ -197,11 +204,11 @@ void MainForm::create_nfo()
     const QString title = controls_.bound_to<QLineEdit>(&ReleaseSheet::program_title)->text();
     const QString sheet = controls_.at_as<SheetTextBox>(preview_box)->sheet_text();
     // A sheet that Windows-1252 holds whole, as every typed sheet is, is
-    // saved as it always was, unless the group's .nfo came in otherwise;
-    // when there is more than one way, the user chooses.
-    const std::optional<TextEncoding> came_in = nfo_import_->last_read_as();
-    const std::vector<SaveOffer> offers = save_offers(sheet, came_in);
-    const SaveOffer* chosen = offers.size() == 1 ? &offers.front() : ask_save_encoding(this, sheet, offers, came_in);
+    // saved as it always was, unless the group's .nfo or the sheet came in
+    // otherwise; when there is more than one way, the user chooses.
+    const std::optional<TextEncoding> read_as = came_in_ ? std::optional(came_in_->read_as) : std::nullopt;
+    const std::vector<SaveOffer> offers = save_offers(sheet, read_as);
+    const SaveOffer* chosen = offers.size() == 1 ? &offers.front() : ask_save_encoding(this, sheet, offers, came_in_);
     if (!chosen)
         return;
     if (const OrRefusal<> saved = save_sheet(title, chosen->encoded.bytes); !saved)

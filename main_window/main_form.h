@@ -6,23 +6,26 @@
 //     -> compose_sheet turns the record into the sheet text (composer/)
 //     -> the text lands in preview_text, where the user may edit it
 //     -> Create .nfo! writes what the box shows to "<title>.nfo" (save_sheet)
-//   Readme! opens the About window (about_window/) over it.
+//   Readme! opens the About window (about_window/) over it; a saved sheet
+//   opened again (sheet_open) goes the other way, into every control.
 //
 // Nothing runs but the clicks of the four buttons, Ctrl+O and files dropped
 // in; the controls are read only when a command runs. A command changes only
-// preview_text; a file brought in changes the paste box or its disc page.
+// preview_text; a file brought in changes the paste box or its disc page,
+// and a sheet opened the whole form.
 #pragma once
 
 #include "about_form.h"
 #include "form_builder.h"
+#include "save_encoding_question.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 namespace relwiz {
 
-class NfoImport;
 class TabControl;
 
 class MainForm : public QWidget {
@@ -55,7 +58,7 @@ private:
     void create_nfo();
 
     TabControl* tabs_ = nullptr;
-    NfoImport* nfo_import_ = nullptr;  // how the group's .nfo came in decides how to save
+    std::optional<CameIn> came_in_;  // how the last text from a file was read decides how to save
     ControlIndex controls_;
     AboutWindow about_{this};
     std::vector<QWidget*> focus_order_;  // the strip, then every page's controls

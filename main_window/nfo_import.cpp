@@ -48,9 +48,9 @@ void NfoImport::insert_file(const QString& path, QTextCursor at)
     if (!read)
         return refuse(read.refusal());
     at.insertText(read->text);
-    last_read_as_ = read->read_as;
     box_->setTextCursor(at);
     box_->setFocus(Qt::OtherFocusReason);
+    emit inserted(read->read_as);
 }
 
 void NfoImport::insert_dropped(const QList<QUrl>& urls, QPoint position)

@@ -3,7 +3,8 @@
 // context menu or with Ctrl+O on "General Info". The text goes in as a paste
 // would, at the drop point or over the selection, as one step of the box's
 // undo history. A file refused is named with the reason, and nothing changes.
-// How the last file inserted was read decides how Create .nfo! offers to save.
+// How each file inserted was read is told, for Create .nfo! to offer to save
+// in the code page it came in.
 #pragma once
 
 #include "refusal.h"
@@ -11,8 +12,6 @@
 
 #include <QObject>
 #include <QTextCursor>
-
-#include <optional>
 
 class QAction;
 class QPlainTextEdit;
@@ -28,8 +27,9 @@ public:
     // The file dialog, then the chosen file into the box.
     void choose_and_insert();
 
-    // How the last file inserted was read; nothing before the first.
-    std::optional<TextEncoding> last_read_as() const { return last_read_as_; }
+signals:
+    // A file's text went into the box; `read_as` is how it was read.
+    void inserted(TextEncoding read_as);
 
 private:
     void insert_file(const QString& path, QTextCursor at);
@@ -39,7 +39,6 @@ private:
 
     QPlainTextEdit* box_;
     QAction* insert_action_;
-    std::optional<TextEncoding> last_read_as_;
 };
 
 }  // namespace relwiz

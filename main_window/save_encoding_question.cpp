@@ -51,13 +51,14 @@ QString button_text(const SaveOffer& offer)
 
 // Said only of the code pages save_offers() keeps: Windows-1252 and UTF-16
 // change nothing of what is asked.
-QString came_in_as(std::optional<TextEncoding> came_in)
+QString came_in_as(std::optional<CameIn> came_in)
 {
-    if (came_in == TextEncoding::DosText)
-        return QStringLiteral("The release group's .nfo came in as DOS text.");
-    if (came_in == TextEncoding::Utf8)
-        return QStringLiteral("The release group's .nfo came in as UTF-8.");
-    return {};
+    if (!came_in || (came_in->read_as != TextEncoding::DosText && came_in->read_as != TextEncoding::Utf8))
+        return {};
+    return QStringLiteral("%1 came in as %2.")
+        .arg(came_in->what == CameIn::What::Sheet ? QStringLiteral("The sheet")
+                                                  : QStringLiteral("The release group's .nfo"),
+             came_in->read_as == TextEncoding::DosText ? QStringLiteral("DOS text") : QStringLiteral("UTF-8"));
 }
 
 const SaveOffer* offer_of(const std::vector<SaveOffer>& offers, TextEncoding encoding)
@@ -83,7 +84,7 @@ std::pair<QString, QString> shortfall_question(QStringView sheet, const EncodedT
 }
 
 // The same when Windows-1252 holds the sheet and the question comes only
-// from how the group's .nfo came in.
+// from how the group's .nfo or the sheet came in.
 std::pair<QString, QString> code_page_question(const QString& why, bool dos_text)
 {
     return {why, QStringLiteral("Windows-1252 holds every character of this sheet, but .nfo viewers read DOS text "
@@ -95,7 +96,7 @@ std::pair<QString, QString> code_page_question(const QString& why, bool dos_text
 }  // namespace
 
 const SaveOffer* ask_save_encoding(QWidget* parent, QStringView sheet, const std::vector<SaveOffer>& offers,
-                                   std::optional<TextEncoding> came_in)
+                                   std::optional<CameIn> came_in)
 {
     const EncodedText& in_windows_1252 = offer_of(offers, TextEncoding::Windows1252)->encoded;  // always offered
     const bool dos_text = offer_of(offers, TextEncoding::DosText) != nullptr;

@@ -1,8 +1,8 @@
 // The question Create .nfo! asks before it saves a sheet that Windows-1252
 // cannot hold whole (a pasted group's art, a character from another script),
-// or one with characters beyond ASCII when the group's .nfo came in as DOS
-// text or UTF-8, which Windows-1252 would change. Any other sheet is saved
-// as it always was, without a word.
+// or one with characters beyond ASCII when the group's .nfo, or the sheet
+// itself, came in as DOS text or UTF-8, which Windows-1252 would change. Any
+// other sheet is saved as it always was, without a word.
 #pragma once
 
 #include "save_offers.h"
@@ -14,11 +14,19 @@ class QWidget;
 
 namespace relwiz {
 
+// The last text that came in from a file, and how it was read: a release
+// group's .nfo inserted into the paste box, or a whole sheet opened.
+struct CameIn {
+    enum class What { GroupNfo, Sheet };
+
+    What what;
+    TextEncoding read_as;
+};
+
 // The offers of save_offers() as buttons, the first the default, then
-// Cancel; `came_in`: how the group's .nfo last inserted from a file was
-// read, which the question gives as its reason when Windows-1252 holds the
+// Cancel; `came_in` is the question's reason when Windows-1252 holds the
 // sheet. Nothing when the user cancels.
 const SaveOffer* ask_save_encoding(QWidget* parent, QStringView sheet, const std::vector<SaveOffer>& offers,
-                                   std::optional<TextEncoding> came_in);
+                                   std::optional<CameIn> came_in);
 
 }  // namespace relwiz

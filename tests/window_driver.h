@@ -106,19 +106,26 @@ public:
         }
     }
 
-    // Does `action`, answering the first modal dialog it opens: the button
-    // whose text is `answer`, else Enter for "Enter", a file chosen for a file
-    // dialog, Esc for anything else. Returns what the dialog said, its buttons
-    // from left to right after it, the default one starred; "" when none opened.
-    static QString answering(const QString& answer, const std::function<void()>& action)
+    // Does `action`, answering the modal dialogs it opens one after another:
+    // the first with answers[0] and so on. An answer is the text of the
+    // button to click, else Enter for "Enter", a file chosen for a file
+    // dialog, Esc for anything else. Returns what each dialog said, its
+    // buttons from left to right after it, the default one starred; "" when
+    // none opened.
+    static QString answering(const QStringList& answers, const std::function<void()>& action)
     {
         QString said;
+        qsizetype answered = 0;
+        QPointer<QWidget> last;
         QTimer watch;  // destroyed with this call, so it never fires after it
         QObject::connect(&watch, &QTimer::timeout, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog)
+            if (!dialog || dialog == last)
                 return;
-            watch.stop();
+            last = dialog;
+            const QString answer = answers.value(answered++);
+            if (answered == answers.size())
+                watch.stop();
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
                 files->selectFile(answer);
                 return QMetaObject::invokeMethod(files, "accept"), void();
@@ -126,7 +133,7 @@ public:
             QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
             std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
             if (auto* box = qobject_cast<QMessageBox*>(dialog))
-                said = box->text() + '\n' + box->informativeText() + '\n';
+                said += box->text() + '\n' + box->informativeText() + '\n';
             for (QPushButton* button : buttons)
                 said += (button->isDefault() ? "[*" : "[") + button->text() + ']';
             for (QPushButton* button : buttons)
@@ -137,6 +144,11 @@ public:
         watch.start(0);
         action();
         return said;
+    }
+
+    static QString answering(const QString& answer, const std::function<void()>& action)
+    {
+        return answering(QStringList{answer}, action);
     }
 
     // Drops addresses onto `target` at `position`, as a file manager would;

@@ -1,20 +1,11 @@
 // A release group's .nfo read from its file, as the paste box takes it.
 #pragma once
 
-#include "refusal.h"
-#include "text_encoding.h"
-
-#include <QByteArrayView>
-#include <QString>
+#include "text_file.h"
 
 namespace relwiz {
 
-inline constexpr qint64 largest_nfo_file = 32 << 20;
-
-struct ReadText {
-    QString text;  // every line break "\n"
-    TextEncoding read_as;
-};
+inline constexpr int largest_nfo_file_mib = 32;
 
 // The file's text; regular files of up to 32 MiB only: a FIFO or a device
 // is never opened. A refusal names the file by `path`, in quotes:

@@ -1,0 +1,61 @@
+#include "sheet_file.h"
+
+#include "code_page.h"
+#include "dos_text.h"
+#include "text_end.h"
+
+#include <algorithm>
+
+namespace relwiz {
+namespace {
+
+// Whether most bytes beyond ASCII draw boxes and blocks, as DOS art does;
+// in Windows-1252 those bytes are accented letters and signs, which a sheet
+// holds a few of at most.
+bool drawn_in_dos_boxes(QByteArrayView bytes)
+{
+    qsizetype beyond_ascii = 0;
+    qsizetype boxes = 0;
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        beyond_ascii += value >= 0x80;
+        boxes += value >= 0xB0 && value <= 0xDF;
+    }
+    return boxes * 2 > beyond_ascii;
+}
+
+Refusal not_text(const QString& path)
+{
+    return refused(path, QStringLiteral("is not a text file"));
+}
+
+}  // namespace
+
+OrRefusal<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
+{
+    if (std::optional<ReadText> marked = text_after_byte_order_mark(bytes))
+        return *std::move(marked);
+    const QByteArrayView body = without_nul_padding(bytes);
+    const bool beyond_ascii = std::any_of(body.begin(), body.end(), [](char byte) { return byte & 0x80; });
+    if (beyond_ascii && body.isValidUtf8() && !body.contains('\0'))
+        return ReadText{with_line_breaks(QString::fromUtf8(body)), TextEncoding::Utf8};
+    if (beyond_ascii && drawn_in_dos_boxes(body)) {
+        // The whole file: DOS text has rules of its own for where its text ends.
+        if (std::optional<QString> dos = decode_dos_text(bytes))
+            return ReadText{std::move(*dos), TextEncoding::DosText};
+        return not_text(path);
+    }
+    if (body.contains('\0'))
+        return not_text(path);
+    return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
+}
+
+OrRefusal<ReadText> read_sheet_file(const QString& path)
+{
+    const OrRefusal<QByteArray> bytes = read_text_file(path, largest_sheet_file_mib);
+    if (!bytes)
+        return bytes.refusal();
+    return decode_sheet_text(*bytes, path);
+}
+
+}  // namespace relwiz

@@ -1,0 +1,43 @@
+// What reading any text file brings in takes: the file's bytes, opened only
+// when it is a regular file, the text of a byte-order mark that is really
+// followed by its encoding, and the line breaks of a text box. The .nfo and
+// sheet readers decide the rest.
+#pragma once
+
+#include "refusal.h"
+#include "text_encoding.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+namespace relwiz {
+
+// A text and how its bytes were read.
+struct ReadText {
+    QString text;  // every line break "\n"
+    TextEncoding read_as;
+};
+
+// The bytes of a regular file of at most `largest_mib` MiB: a FIFO or a
+// device is never opened. A refusal names the file by `path`, in quotes:
+// "\"/home/me/group.nfo\" is a folder."
+OrRefusal<QByteArray> read_text_file(const QString& path, int largest_mib);
+
+// "\"/home/me/group.nfo\" is not a text file.": the file, then what is wrong.
+Refusal refused(const QString& path, const QString& what);
+
+// The text after a byte-order mark, when the bytes after it are what the
+// mark says: UTF-16 only when whole, validly paired code units follow, one
+// character at least below U+0100 (DOS art that begins FF FE has none, or it
+// would hold a NUL) and U+0000 at the end taken for padding; UTF-8 only
+// when valid UTF-8 follows, NUL padding left out. None otherwise: the
+// mark's bytes are text.
+std::optional<ReadText> text_after_byte_order_mark(QByteArrayView bytes);
+
+// CR LF, a lone LF and a lone CR each made one "\n", in one pass.
+QString with_line_breaks(QString text);
+
+}  // namespace relwiz
