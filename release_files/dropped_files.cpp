@@ -42,8 +42,8 @@ OrRefusal<std::vector<fs::path>> files_of_drop(const std::vector<fs::path>& drop
     // By their spelling, which costs far less than comparing paths part by part and is
     // what a file dropped with its folder repeats.
     std::ranges::sort(files, {}, &fs::path::native);
-    const auto [end, _] = std::ranges::unique(files, {}, &fs::path::native);
-    files.erase(end, files.end());  // a file dropped with its folder
+    const auto same = [](const fs::path& a, const fs::path& b) { return a.native() == b.native(); };
+    files.erase(std::unique(files.begin(), files.end(), same), files.end());  // a file dropped with its folder
     return files;
 }
 
