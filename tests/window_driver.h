@@ -112,13 +112,31 @@ public:
     // from left to right after it, the default one starred; "" when none opened.
     static QString answering(const QString& answer, const std::function<void()>& action)
     {
+        return answering(QStringList{answer}, action, false);
+    }
+
+    // As answering, for the dialogs in turn, one answer each, what each said
+    // following the one before; for dialogs that work done beside the window
+    // opens later, waits up to 10 s after `action` for the last to be answered.
+    static QString answering_later(const QStringList& answers, const std::function<void()>& action)
+    {
+        return answering(answers, action, true);
+    }
+
+    static QString answering(const QStringList& answers, const std::function<void()>& action, bool wait)
+    {
         QString said;
+        qsizetype answered = 0;
         QTimer watch;  // destroyed with this call, so it never fires after it
         QObject::connect(&watch, &QTimer::timeout, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog)
+            if (!dialog || answered == answers.size())
                 return;
-            watch.stop();
+            const QString answer = answers[answered++];
+            if (!said.isEmpty())
+                said += '\n';
+            if (answered == answers.size())
+                watch.stop();
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
                 files->selectFile(answer);
                 return QMetaObject::invokeMethod(files, "accept"), void();
@@ -126,7 +144,7 @@ public:
             QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
             std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
             if (auto* box = qobject_cast<QMessageBox*>(dialog))
-                said = box->text() + '\n' + box->informativeText() + '\n';
+                said += box->text() + '\n' + box->informativeText() + '\n';
             for (QPushButton* button : buttons)
                 said += (button->isDefault() ? "[*" : "[") + button->text() + ']';
             for (QPushButton* button : buttons)
@@ -136,6 +154,8 @@ public:
         });
         watch.start(0);
         action();
+        if (wait)
+            (void)QTest::qWaitFor([&] { return !watch.isActive(); }, 10'000);  // the caller sees what was not said
         return said;
     }
 
