@@ -21,7 +21,8 @@ QString file_filters()
     QStringList patterns;
     for (const std::string& pattern : release_files::disc_file_patterns())
         patterns.append(QString::fromStdString(pattern));
-    return QStringLiteral("Disc images, archive parts and .sfv files (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QStringLiteral("Disc images, archive parts and .sfv files (%1);;All files (*)")
+        .arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString from_utf8(const std::string& text)

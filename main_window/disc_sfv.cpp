@@ -19,9 +19,19 @@ using release_files::SfvWritten;
 // the rest are under "Show Details...", where the whole list is.
 constexpr qsizetype listed_problems = 20;
 
+QString from_utf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString file_name(const fs::path& path)
 {
-    return QString::fromStdString(path.filename().string());
+    return from_utf8(path.filename().string());
+}
+
+std::string no_parts_beside(const fs::path& sfv)
+{
+    return "No archive parts came with " + sfv.filename().string() + ", and there are none beside it.";
 }
 
 QString parts_count(std::size_t parts)
@@ -62,7 +72,7 @@ void DiscSfv::take_fill(const release_files::DiscFiles& files)
     if (files.archive) {
         set_ = files.archive;
         write_action_->setEnabled(true);
-        write_action_->setToolTip(QStringLiteral("Write %1.sfv beside the parts.").arg(QString::fromStdString(set_->name)));
+        write_action_->setToolTip(QStringLiteral("Write %1.sfv beside the parts.").arg(from_utf8(set_->name)));
     }
     if (files.sfv)
         check(*files.sfv, files.archive);
@@ -72,22 +82,23 @@ void DiscSfv::check(const fs::path& sfv, const std::optional<release_files::Arch
 {
     const QString sfv_name = file_name(sfv);
     if (!set)
-        return show_refusal(page_, check_title(), {"No archive parts came with " + sfv.filename().string() + ", and there are none beside it."},
-                      QStringLiteral("Nothing was checked."));
+        return show_refusal(page_, check_title(), {no_parts_beside(sfv)}, QStringLiteral("Nothing was checked."));
     const std::vector<fs::path> parts = set->part_files;
     work_.run<OrRefusal<SfvCheck>>(
         check_title(), parts,
         [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
             return release_files::check_sfv(sfv, parts, progress, stop);
         },
-        [this, sfv_name, count = parts.size()](const OrRefusal<SfvCheck>& check) { report_check(check, sfv_name, count); });
+        [this, sfv_name, count = parts.size()](const OrRefusal<SfvCheck>& check) {
+            report_check(check, sfv_name, count);
+        });
 }
 
 void DiscSfv::report_check(const OrRefusal<SfvCheck>& check, const QString& sfv_name, std::size_t parts)
 {
     if (!check)
         return show_refusal(page_, check_title(), check.refusal(),
-                      QStringLiteral("Disc %1 Info stays filled; the parts were not checked.").arg(disc_ + 1));
+                            QStringLiteral("Disc %1 Info stays filled; the parts were not checked.").arg(disc_ + 1));
     if (check->cancelled)
         return;
     if (check->problems.empty())
@@ -103,10 +114,9 @@ void DiscSfv::report_check(const OrRefusal<SfvCheck>& check, const QString& sfv_
 void DiscSfv::write()
 {
     if (!set_)
-        return show_refusal(page_, write_title(),
-                      {QStringLiteral("Disc %1 Info has not been filled from an archive set: drop its parts here, or "
-                                      "press Ctrl+O, first.").arg(disc_ + 1).toStdString()},
-                      QStringLiteral("Nothing was written."));
+        return show_refusal(page_, write_title(), {"Disc " + std::to_string(disc_ + 1) + " Info has not been filled "
+                                                   "from an archive set: drop its parts here, or press Ctrl+O, first."},
+                            QStringLiteral("Nothing was written."));
     const std::vector<fs::path> parts = set_->part_files;
     const fs::path sfv = parts.front().parent_path() / (set_->name + ".sfv");
     std::error_code unknown;
@@ -119,14 +129,17 @@ void DiscSfv::write()
         [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
             return release_files::write_sfv(sfv, parts, progress, stop);
         },
-        [this, sfv_name, replaced](const OrRefusal<SfvWritten>& written) { report_write(written, sfv_name, replaced); });
+        [this, sfv_name, replaced](const OrRefusal<SfvWritten>& written) {
+            report_write(written, sfv_name, replaced);
+        });
 }
 
 void DiscSfv::report_write(const OrRefusal<SfvWritten>& written, const QString& sfv_name, bool replaced)
 {
     if (!written)
         return show_refusal(page_, write_title(), written.refusal(),
-                      replaced ? QStringLiteral("%1 is as it was.").arg(sfv_name) : QStringLiteral("Nothing was written."));
+                            replaced ? QStringLiteral("%1 is as it was.").arg(sfv_name)
+                                     : QStringLiteral("Nothing was written."));
     if (!written->cancelled)
         inform(page_, QMessageBox::Information, write_title(),
                {QStringLiteral("Wrote %1 for the %2.").arg(sfv_name, parts_count(written->parts))});
@@ -134,8 +147,9 @@ void DiscSfv::report_write(const OrRefusal<SfvWritten>& written, const QString& 
 
 bool DiscSfv::replace_asked(const QString& sfv_name)
 {
-    QMessageBox box(QMessageBox::Question, write_title(), QStringLiteral("%1 already exists. Replace it?").arg(sfv_name),
-                    QMessageBox::NoButton, page_->window());
+    QMessageBox box(QMessageBox::Question, write_title(),
+                    QStringLiteral("%1 already exists. Replace it?").arg(sfv_name), QMessageBox::NoButton,
+                    page_->window());
     box.setInformativeText(QStringLiteral("Its CRC-32s give way to those the parts have now. To check the parts "
                                           "against it instead, drop it on this page."));
     QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);

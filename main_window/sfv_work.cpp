@@ -27,7 +27,8 @@ SfvWork::~SfvWork()
     thread_.request_stop();  // the jthread joins as it goes; what it still posts goes with this object
 }
 
-bool SfvWork::start(const QString& title, std::vector<std::filesystem::path> parts, Work work, std::function<void()> done)
+bool SfvWork::start(const QString& title, std::vector<std::filesystem::path> parts, Work work,
+                    std::function<void()> done)
 {
     if (busy_)
         return false;

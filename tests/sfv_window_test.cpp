@@ -31,6 +31,8 @@ QByteArray undated(const QByteArray& sfv)
 }
 
 const QByteArray matching = "; by hand\r\ngame.rar CBF43926\r\ngame.r00 cbf43926\ngame.r01 9BE3E0A3\r\n";
+const QString all_match = "Check Disc 1 parts\nAll 3 parts match game.sfv.\n\n[*OK]";
+const QString written = "Write Disc 1 .sfv\nWrote game.sfv for the 3 parts.\n\n[*OK]";
 
 }  // namespace
 
@@ -70,16 +72,15 @@ private slots:
         QTest::addColumn<QByteArray>("sfv");
         QTest::addColumn<QString>("dropped");
         QTest::addColumn<QString>("said");
-        QTest::newRow("folder") << matching << "disc" << "All 3 parts match game.sfv.\n\n[*OK]";
-        QTest::newRow("sfv_alone_for_the_parts_beside_it") << matching << "disc/game.sfv"
-                                                           << "All 3 parts match game.sfv.\n\n[*OK]";
+        QTest::newRow("folder") << matching << "disc" << all_match;
+        QTest::newRow("sfv_alone_for_the_parts_beside_it") << matching << "disc/game.sfv" << all_match;
         QTest::newRow("every_problem_a_line")
             << QByteArray("game.rar CBF43926\r\ngame.r00 0BADF00D\r\ngame.r02 9BE3E0A3\r\ngarbage\r\n") << "disc"
-            << "game.r00: CRC-32 is CBF43926, game.sfv says 0BADF00D\ngame.r01: not named in game.sfv\n"
-               "game.r02: named in game.sfv, but not among the parts\n"
+            << "Check Disc 1 parts\ngame.r00: CRC-32 is CBF43926, game.sfv says 0BADF00D\n"
+               "game.r01: not named in game.sfv\ngame.r02: named in game.sfv, but not among the parts\n"
                "game.sfv line 4 is neither a comment nor \"name CRC\": garbage\n\n[*OK]";
         QTest::newRow("sfv_refused") << QByteArray(5 << 20, ';') << "disc"
-                                     << "Cannot read game.sfv: is larger than 4 MiB.\n"
+                                     << "Check Disc 1 parts\nCannot read game.sfv: is larger than 4 MiB.\n"
                                         "Disc 1 Info stays filled; the parts were not checked.\n[*OK]";
     }
 
@@ -97,32 +98,33 @@ private slots:
     void write_beside_the_parts_asking_before_replacing()
     {
         make_disc({});
-        QCOMPARE(write_sfv({"OK"}), "Disc 1 Info has not been filled from an archive set: drop its parts here, or press "
-                                    "Ctrl+O, first.\nNothing was written.\n[*OK]");
+        QCOMPARE(write_sfv({"OK"}), "Write Disc 1 .sfv\nDisc 1 Info has not been filled from an archive set: drop "
+                                    "its parts here, or press Ctrl+O, first.\nNothing was written.\n[*OK]");
         QCOMPARE(window->answering("OK", [&] { drop({"disc"}); }), QString());  // no .sfv, no check
 
         // The page's own menu offers Ctrl+O's fill and the writing.
-        QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, {5, 5}, window->control("Frame4")->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(window->control("Frame4"), &menu_key);
+        QWidget* frame = window->control("Frame4");
+        QContextMenuEvent menu_key(QContextMenuEvent::Keyboard, {5, 5}, frame->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(frame, &menu_key);
         QStringList entries;
         for (QAction* entry : QApplication::activePopupWidget()->actions())
             entries << entry->text() + ' ' + entry->shortcut().toString() + (entry->isEnabled() ? "" : " (disabled)");
         QCOMPARE(entries, QStringList({"Fill from files... Ctrl+O", "Write .sfv for the parts Ctrl+Shift+S"}));
         QAction* write_entry = QApplication::activePopupWidget()->actions().last();
-        QCOMPARE(window->answering_later({"OK"}, [&] { write_entry->trigger(); }),
-                 "Wrote game.sfv for the 3 parts.\n\n[*OK]");
-        QCOMPARE(undated(file_bytes("disc/game.sfv")), "game.rar CBF43926\r\ngame.r00 CBF43926\r\ngame.r01 9BE3E0A3\r\n");
+        QCOMPARE(window->answering_later({"OK"}, [&] { write_entry->trigger(); }), written);
+        const QByteArray first = file_bytes("disc/game.sfv");
+        QCOMPARE(undated(first), "game.rar CBF43926\r\ngame.r00 CBF43926\r\ngame.r01 9BE3E0A3\r\n");
         // Read back as any .sfv dropped on the page.
-        QCOMPARE(window->answering_later({"OK"}, [&] { drop({"disc/game.sfv"}); }), "All 3 parts match game.sfv.\n\n[*OK]");
+        QCOMPARE(window->answering_later({"OK"}, [&] { drop({"disc/game.sfv"}); }), all_match);
 
-        const QByteArray written = file_bytes("disc/game.sfv");
         make_disc("old");
-        const QString asked = "game.sfv already exists. Replace it?\nIts CRC-32s give way to those the parts have now. To "
-                              "check the parts against it instead, drop it on this page.\n[&Replace][*Cancel]";
+        const QString asked = "Write Disc 1 .sfv\ngame.sfv already exists. Replace it?\nIts CRC-32s give way to those "
+                              "the parts have now. To check the parts against it instead, drop it on this page.\n"
+                              "[&Replace][*Cancel]";
         QCOMPARE(write_sfv({"Cancel"}), asked);
         QCOMPARE(file_bytes("disc/game.sfv"), "old");
-        QCOMPARE(write_sfv({"&Replace", "OK"}), asked + "\nWrote game.sfv for the 3 parts.\n\n[*OK]");
-        QCOMPARE(undated(file_bytes("disc/game.sfv")), undated(written));
+        QCOMPARE(write_sfv({"&Replace", "OK"}), asked + '\n' + written);
+        QCOMPARE(undated(file_bytes("disc/game.sfv")), undated(first));
     }
 
     // Parts too large to be read before the progress dialog shows: 32 GiB
@@ -131,15 +133,16 @@ private slots:
     void cancel_of_the_progress_dialog()
     {
         QDir().mkdir("big");
-        for (const auto& [name, size] : {std::pair{"big/game.rar", qint64(16) << 30}, {"big/game.r00", qint64(16) << 30},
+        const qint64 part_size = qint64(16) << 30;
+        for (const auto& [name, size] : {std::pair{"big/game.rar", part_size}, {"big/game.r00", part_size},
                                          {"big/game.sfv", qint64(3)}}) {
             QFile file(name);
             QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
         }
 
-        QCOMPARE(window->answering_later({"Cancel"}, [&] { drop({"big"}); }), QStringLiteral("[*Cancel]"));
+        QCOMPARE(window->answering_later({"Cancel"}, [&] { drop({"big"}); }), "Check Disc 1 parts\n[*Cancel]");
         QTRY_VERIFY(!work().busy());
-        QCOMPARE(write_sfv({"&Replace", "Cancel"}).section('\n', -1), QStringLiteral("[*Cancel]"));
+        QCOMPARE(write_sfv({"&Replace", "Cancel"}).section('\n', -2), "Write Disc 1 .sfv\n[*Cancel]");
         QTRY_VERIFY(!work().busy());
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(QDir("big").entryList(QDir::Files | QDir::Hidden), QStringList({"game.r00", "game.rar", "game.sfv"}));

@@ -116,8 +116,9 @@ public:
     }
 
     // As answering, for the dialogs in turn, one answer each, what each said
-    // following the one before; for dialogs that work done beside the window
-    // opens later, waits up to 10 s after `action` for the last to be answered.
+    // after its title, following the one before; for dialogs that work done
+    // beside the window opens later, waits up to 10 s after `action` for the
+    // last to be answered.
     static QString answering_later(const QStringList& answers, const std::function<void()>& action)
     {
         return answering(answers, action, true);
@@ -135,6 +136,8 @@ public:
             const QString answer = answers[answered++];
             if (!said.isEmpty())
                 said += '\n';
+            if (wait)
+                said += dialog->windowTitle() + '\n';
             if (answered == answers.size())
                 watch.stop();
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
