@@ -72,7 +72,8 @@ void DiscSfv::take_fill(const release_files::DiscFiles& files)
     if (files.archive) {
         set_ = files.archive;
         write_action_->setEnabled(true);
-        write_action_->setToolTip(QStringLiteral("Write %1.sfv beside the parts.").arg(from_utf8(set_->name)));
+        write_action_->setToolTip(
+            QStringLiteral("Write %1.sfv beside the parts.").arg(from_utf8(files.archive->name)));
     }
     if (files.sfv)
         check(*files.sfv, files.archive);

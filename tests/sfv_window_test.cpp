@@ -111,6 +111,7 @@ private slots:
             entries << entry->text() + ' ' + entry->shortcut().toString() + (entry->isEnabled() ? "" : " (disabled)");
         QCOMPARE(entries, QStringList({"Fill from files... Ctrl+O", "Write .sfv for the parts Ctrl+Shift+S"}));
         QAction* write_entry = QApplication::activePopupWidget()->actions().last();
+        QApplication::activePopupWidget()->close();  // as a click on the entry does first
         QCOMPARE(window->answering_later({"OK"}, [&] { write_entry->trigger(); }), written);
         const QByteArray first = file_bytes("disc/game.sfv");
         QCOMPARE(undated(first), "game.rar CBF43926\r\ngame.r00 CBF43926\r\ngame.r01 9BE3E0A3\r\n");
