@@ -114,6 +114,8 @@ void DiscSfv::report_check(const OrRefusal<SfvCheck>& check, const QString& sfv_
 
 void DiscSfv::write()
 {
+    if (work_.busy())
+        return;  // asked nothing it would not then do
     if (!set_)
         return show_refusal(page_, write_title(), {"Disc " + std::to_string(disc_ + 1) + " Info has not been filled "
                                                    "from an archive set: drop its parts here, or press Ctrl+O, first."},

@@ -76,6 +76,7 @@ void SfvWork::finish(const std::function<void()>& done)
 {
     thread_.join();  // the work posted this as its last deed: it is over, or all but
     if (dialog_) {
+        dialog_->reset();  // or, not yet shown, it would show itself once its minimum duration is up
         dialog_->hide();
         dialog_->deleteLater();  // not now: this may run inside the dialog's own setValue
     }

@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(window->control<QLineEdit>("number_parts_text", 0)->text(), QStringLiteral("3"));
     }
 
+    // A quick check's answer stays as long as the user reads it, and no
+    // progress dialog comes up over it once its time to show has come.
+    void nothing_over_the_answer()
+    {
+        make_disc(matching);
+        QStringList shown;
+        QTimer::singleShot(2 * SfvWork::dialog_delay_ms, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) {
+                    shown << dialog->windowTitle();
+                    dialog->reject();
+                }
+        });
+        drop({"disc"});
+        QTRY_VERIFY(!shown.isEmpty());
+        QCOMPARE(shown, QStringList({"Check Disc 1 parts"}));
+    }
+
     void write_beside_the_parts_asking_before_replacing()
     {
         make_disc({});
