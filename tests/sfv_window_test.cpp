@@ -15,13 +15,10 @@ namespace {
 void make_disc(const QByteArray& sfv)
 {
     QDir().mkdir("disc");
-    const QList<std::pair<QString, QByteArray>> files{
-        {"game.rar", "123456789"}, {"game.r00", "123456789"}, {"game.r01", "1234"}, {"game.sfv", sfv}};
-    for (const auto& [name, bytes] : files) {
-        QFile file("disc/" + name);
-        if (!bytes.isNull() && file.open(QIODevice::WriteOnly))
+    for (const auto& [name, bytes] : QList<std::pair<QString, QByteArray>>{
+             {"game.rar", "123456789"}, {"game.r00", "123456789"}, {"game.r01", "1234"}, {"game.sfv", sfv}})
+        if (QFile file("disc/" + name); !bytes.isNull() && file.open(QIODevice::WriteOnly))
             file.write(bytes);
-    }
 }
 
 // An .sfv as written, without the comment line that dates it.
@@ -41,12 +38,10 @@ class SfvWindowTest : public QObject {
 
     std::optional<WindowDriver> window;
 
-    void drop(const QStringList& names)
+    void drop(const QString& name)
     {
-        QList<QUrl> urls;
-        for (const QString& name : names)
-            urls << QUrl::fromLocalFile(QDir::current().absoluteFilePath(name));
-        window->drop(window->control("Frame4"), urls);  // the frame that fills Disc 1 Info
+        const QUrl url = QUrl::fromLocalFile(QDir::current().absoluteFilePath(name));
+        window->drop(window->control("Frame4"), {url});  // the frame that fills Disc 1 Info
     }
 
     QString write_sfv(const QStringList& answers)
@@ -91,7 +86,7 @@ private slots:
         QFETCH(QString, dropped);
         QFETCH(QString, said);
         make_disc(sfv);
-        QCOMPARE(window->answering_later({"OK"}, [&] { drop({dropped}); }), said);
+        QCOMPARE(window->answering_later({"OK"}, [&] { drop(dropped); }), said);
         QCOMPARE(window->control<QLineEdit>("number_parts_text", 0)->text(), QStringLiteral("3"));
     }
 
@@ -108,7 +103,7 @@ private slots:
                     dialog->reject();
                 }
         });
-        drop({"disc"});
+        drop("disc");
         QTRY_VERIFY(!shown.isEmpty());
         QCOMPARE(shown, QStringList({"Check Disc 1 parts"}));
     }
@@ -118,7 +113,7 @@ private slots:
         make_disc({});
         QCOMPARE(write_sfv({"OK"}), "Write Disc 1 .sfv\nDisc 1 Info has not been filled from an archive set: drop "
                                     "its parts here, or press Ctrl+O, first.\nNothing was written.\n[*OK]");
-        QCOMPARE(window->answering("OK", [&] { drop({"disc"}); }), QString());  // no .sfv, no check
+        QCOMPARE(window->answering("OK", [&] { drop("disc"); }), QString());  // no .sfv, no check
 
         // The page's own menu offers Ctrl+O's fill and the writing.
         QWidget* frame = window->control("Frame4");
@@ -134,7 +129,7 @@ private slots:
         const QByteArray first = file_bytes("disc/game.sfv");
         QCOMPARE(undated(first), "game.rar CBF43926\r\ngame.r00 CBF43926\r\ngame.r01 9BE3E0A3\r\n");
         // Read back as any .sfv dropped on the page.
-        QCOMPARE(window->answering_later({"OK"}, [&] { drop({"disc/game.sfv"}); }), all_match);
+        QCOMPARE(window->answering_later({"OK"}, [&] { drop("disc/game.sfv"); }), all_match);
 
         make_disc("old");
         const QString asked = "Write Disc 1 .sfv\ngame.sfv already exists. Replace it?\nIts CRC-32s give way to those "
@@ -173,7 +168,7 @@ private slots:
             QTRY_VERIFY(!work().busy());
             guard.stop();
         };
-        QCOMPARE(window->answering_later({"Cancel"}, [&] { drop({"big"}); }), "Check Disc 1 parts\n[*Cancel]");
+        QCOMPARE(window->answering_later({"Cancel"}, [&] { drop("big"); }), "Check Disc 1 parts\n[*Cancel]");
         work_over();
         QCOMPARE(write_sfv({"&Replace", "Cancel"}).section('\n', -2), "Write Disc 1 .sfv\n[*Cancel]");
         work_over();
