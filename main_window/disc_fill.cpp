@@ -8,6 +8,7 @@
 #include "write_controls.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QFile>
 #include <QFileDialog>
 
@@ -20,7 +21,8 @@ QString file_filters()
     QStringList patterns;
     for (const std::string& pattern : release_files::disc_file_patterns())
         patterns.append(QString::fromStdString(pattern));
-    return QStringLiteral("Disc images and archive parts (%1);;All files (*)").arg(patterns.join(QLatin1Char(' ')));
+    return QStringLiteral("Disc images, archive parts and .sfv files (%1);;All files (*)")
+        .arg(patterns.join(QLatin1Char(' ')));
 }
 
 QString from_utf8(const std::string& text)
@@ -35,7 +37,14 @@ DiscFill::DiscFill(QWidget* page, int disc, const ControlIndex& controls)
     , page_(page)
     , disc_(disc)
     , controls_(controls)
+    , fill_action_(new QAction(QStringLiteral("Fill from files..."), this))
 {
+    // Ctrl+O itself is the window's, which knows the current page: the action only shows it.
+    fill_action_->setShortcut(QKeySequence::Open);
+    fill_action_->setShortcutContext(Qt::WidgetShortcut);
+    fill_action_->setShortcutVisibleInContextMenu(true);
+    connect(fill_action_, &QAction::triggered, this, &DiscFill::choose_and_fill);
+
     auto* drop = new FileDrop([this](const QList<QUrl>& urls, QWidget*, QPoint) { fill_dropped(urls); }, this);
     drop->watch(page);
     controls.at(disc_page_frame_name(disc))
@@ -82,6 +91,7 @@ void DiscFill::fill(const QStringList& paths)
         set_text(&DiscInfo::number_of_parts, QString::number(archive->parts));
         set_text(&DiscInfo::archive_size, QString::number(archive->total_size));
     }
+    emit filled(*found);
 }
 
 void DiscFill::set_text(std::string DiscInfo::*field, const QString& text)

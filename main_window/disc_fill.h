@@ -2,15 +2,18 @@
 // its archive parts, dropped anywhere on the page or chosen with Ctrl+O. Only
 // the fields the files answer change, each as an edit the user can take back
 // with that field's Undo; a drop that cannot be read is refused with a
-// warning and the page stays as it was.
+// warning and the page stays as it was. What a fill read is handed on
+// (filled), for the set's .sfv.
 #pragma once
 
+#include "disc_files.h"
 #include "field_binding.h"
 #include "refusal.h"
 
 #include <QObject>
 #include <QStringList>
 
+class QAction;
 class QWidget;
 
 namespace relwiz {
@@ -27,6 +30,13 @@ public:
     // The file dialog, then the chosen files onto the page.
     void choose_and_fill();
 
+    // "Fill from files...", which does that, for the page's context menu.
+    QAction* fill_action() const { return fill_action_; }
+
+signals:
+    // The page was just filled from `files`.
+    void filled(const relwiz::release_files::DiscFiles& files);
+
 private:
     void fill_dropped(const QList<QUrl>& urls);
     void fill(const QStringList& paths);
@@ -38,6 +48,7 @@ private:
     QWidget* page_;
     int disc_;
     const ControlIndex& controls_;
+    QAction* fill_action_;
 };
 
 }  // namespace relwiz

@@ -2,14 +2,17 @@
 
 #include "compose_sheet.h"
 #include "disc_fill.h"
+#include "disc_sfv.h"
 #include "field_start.h"
 #include "form_builder.h"
 #include "main_form_design.h"
 #include "nfo_import.h"
+#include "page_menu.h"
 #include "read_controls.h"
 #include "refusal_message.h"
 #include "save_encoding_question.h"
 #include "save_sheet.h"
+#include "sfv_work.h"
 #include "sheet_open.h"
 #include "sheet_text_box.h"
 #include "tab_control.h"
@@ -151,27 +154,40 @@ void MainForm::add_tab_shortcuts()
 
 void MainForm::add_file_commands()
 {
-    // Ctrl+O opens what the current page reads from files, where it reads any.
+    // Ctrl+O opens what the current page reads from files, where it reads
+    // any; Ctrl+Shift+S writes a disc page's .sfv.
     std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
+    std::vector<std::function<void()>> write_sfv_for_tab(static_cast<std::size_t>(tab_count));
     auto* nfo_import = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
     connect(nfo_import, &NfoImport::inserted, this,
             [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::GroupNfo, read_as}; });
     open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
+    auto* sfv_work = new SfvWork(this);
     const auto tabs = main_form_tabs();
     for (int index = 0; index < tab_count; ++index) {
         const int disc = tabs[static_cast<std::size_t>(index)].array_index;
         if (disc < 0)
             continue;
         auto* fill = new DiscFill(tabs_->page(index), disc, controls_);
+        auto* sfv = new DiscSfv(tabs_->page(index), disc, *sfv_work);
+        connect(fill, &DiscFill::filled, sfv, &DiscSfv::take_fill);
+        add_page_menu(tabs_->page(index), {fill->fill_action(), sfv->write_action()});
         open_for_tab[static_cast<std::size_t>(index)] = [fill] { fill->choose_and_fill(); };
+        write_sfv_for_tab[static_cast<std::size_t>(index)] = [sfv] { sfv->write(); };
     }
     auto* sheet_open = new SheetOpen(controls_.at_as<SheetTextBox>(preview_box), controls_);
     connect(sheet_open, &SheetOpen::opened, this,
             [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::Sheet, read_as}; });
     open_for_tab[tab_count - 1] = [sheet_open] { sheet_open->choose_and_open(); };
-    auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, this, [this, open_for_tab = std::move(open_for_tab)] {
-        if (const auto& command = open_for_tab[static_cast<std::size_t>(tabs_->current_index())])
+    add_tab_command(QKeySequence::Open, std::move(open_for_tab));
+    add_tab_command(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), std::move(write_sfv_for_tab));
+}
+
+void MainForm::add_tab_command(const QKeySequence& keys, std::vector<std::function<void()>> command_for_tab)
+{
+    auto* shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, command_for_tab = std::move(command_for_tab)] {
+        if (const auto& command = command_for_tab[static_cast<std::size_t>(tabs_->current_index())])
             command();
     });
 }

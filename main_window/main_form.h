@@ -9,18 +9,22 @@
 //   Readme! opens the About window (about_window/) over it; a saved sheet
 //   opened again (sheet_open) goes the other way, into every control.
 //
-// Nothing runs but the clicks of the four buttons, Ctrl+O and files dropped
-// in; the controls are read only when a command runs. A command changes only
-// preview_text; a file brought in changes the paste box or its disc page,
-// and a sheet opened the whole form.
+// Nothing runs but the clicks of the four buttons, Ctrl+O, Ctrl+Shift+S and
+// files dropped in; the controls are read only when a command runs. A
+// command changes only preview_text; a file brought in changes the paste box
+// or its disc page, and a sheet opened the whole form. A disc's .sfv is
+// read, and written, off the GUI thread (sfv_work), the only work that runs
+// beside the window.
 #pragma once
 
 #include "about_form.h"
 #include "form_builder.h"
 #include "save_encoding_question.h"
 
+#include <QKeySequence>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -52,6 +56,8 @@ private:
     void add_tab_shortcuts();
     void connect_commands();
     void add_file_commands();
+    // `keys` run the current tab's command, where it has one.
+    void add_tab_command(const QKeySequence& keys, std::vector<std::function<void()>> command_for_tab);
 
     void preview();
     void clear();

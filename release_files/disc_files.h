@@ -9,8 +9,10 @@
 //     else if (found->image)
 //         label = found->image->volume_label.value_or(label);
 //
-// Files other than images and archive parts (.sfv, .nfo, .jpg) are passed
-// over without a word, and only regular files are ever opened.
+// A .sfv among the files is named in the result, for the set to be checked
+// against; one that came without any archive part stands for the parts
+// beside it, in its folder. Other files (.nfo, .jpg) are passed over without
+// a word, and only regular files are ever opened.
 #pragma once
 
 #include "archive_sets.h"
@@ -27,6 +29,9 @@ namespace relwiz::release_files {
 struct DiscFiles {
     std::optional<DiscImage> image;
     std::optional<ArchiveSet> archive;
+    // The .sfv among the files; of several, the one named after the set
+    // ("game.sfv"), else the first by name. Not read here.
+    std::optional<std::filesystem::path> sfv;
     std::uint64_t image_bytes_read = 0;
     std::uint64_t archive_bytes_read = 0;  // of the last part, the one read at all
 };
@@ -35,8 +40,8 @@ struct DiscFiles {
 // stands for the files directly in it.
 OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped);
 
-// The names of the files read_disc_files reads, as file-name patterns for a
-// file dialog: the images', then the archive parts'.
+// The names of the files read_disc_files takes, as file-name patterns for a
+// file dialog: the images', the archive parts', then "*.sfv".
 std::vector<std::string> disc_file_patterns();
 
 }  // namespace relwiz::release_files

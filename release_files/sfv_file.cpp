@@ -1,5 +1,6 @@
 #include "sfv_file.h"
 
+#include "ascii_case.h"
 #include "crc32.h"
 #include "refusals.h"
 #include "regular_file.h"
@@ -37,6 +38,11 @@ std::optional<SfvEntry> entry_of(std::string_view line)
 }
 
 }  // namespace
+
+bool is_sfv_file_name(std::string_view file_name)
+{
+    return ends_with_ignoring_case(file_name, ".sfv");
+}
 
 SfvFile parse_sfv(std::string_view text)
 {

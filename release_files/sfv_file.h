@@ -22,6 +22,11 @@
 
 namespace relwiz::release_files {
 
+// Whether a file's name ends in ".sfv", in any letter case.
+//
+//     is_sfv_file_name("GAME.SFV")   // true
+bool is_sfv_file_name(std::string_view file_name);
+
 struct SfvEntry {
     std::string name;
     std::uint32_t crc = 0;

@@ -192,7 +192,7 @@ private slots:
         image.replace(17 * 2048, 6, "\xff" "CD001");
         QVERIFY(QDir().mkdir("disc") && QDir::setCurrent("disc"));
         const QString iso = write_file("Game.ISO", image);
-        for (const char* part : {"game.rar", "game.r00", "game.r01", "game.sfv"})
+        for (const char* part : {"game.rar", "game.r00", "game.r01", "game.nfo"})
             write_file(part, QByteArray(part == QByteArray("game.r01") ? 40 : 100, 'x'));
         QDir::setCurrent("..");
         window->act({"number_discs_radio_1", "image_file_size_text:0=typed", "overburn_yes_radio:0"});

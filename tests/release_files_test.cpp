@@ -3,6 +3,7 @@
 #include "crc32.h"
 #include "disc_files.h"
 #include "image_source.h"
+#include "sfv_file.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -15,8 +16,8 @@ using namespace relwiz::release_files;
 
 namespace {
 
-// What a drop gave, on one line: "g.bin 94080 bin GAME_CD 74min; .rar 3 parts 50 120 g: g.rar to g.r01"
-// ("-" for no label), or why it was refused.
+// What a drop gave, on one line: "g.bin 94080 bin GAME_CD 74min; .rar 3 parts 50 120 g: g.rar to g.r01;
+// checked against g.sfv" ("-" for no label), or why it was refused.
 QString describe(const relwiz::OrRefusal<DiscFiles>& found)
 {
     if (!found)
@@ -29,6 +30,8 @@ QString describe(const relwiz::OrRefusal<DiscFiles>& found)
         said += "; " + set->format + ' ' + std::to_string(set->parts) + " parts " + std::to_string(set->largest_part)
               + ' ' + std::to_string(set->total_size) + ' ' + set->name + ": "
               + set->part_files.front().filename().string() + " to " + set->part_files.back().filename().string();
+    if (found->sfv)
+        said += "; checked against " + found->sfv->filename().string();
     return QString::fromStdString(said.starts_with("; ") ? said.substr(2) : said);
 }
 
@@ -206,7 +209,9 @@ private slots:
         row("arj_last", {"g.arj 9", "g.a01=" + arj_head(0x10)}, ".arj 2 parts 49 58 g: g.arj to g.a01");
         // Subfolders are passed over, not searched, and so are other files, never opened.
         row("image_and_one_part", {"g.iso 8192", "g.rar 7", "g.sfv", "fifo g.nfo", "x.iso/g.r00"},
-            "g.iso 8192 iso - 74min; .rar 1 parts 7 7 g: g.rar to g.rar");
+            "g.iso 8192 iso - 74min; .rar 1 parts 7 7 g: g.rar to g.rar; checked against g.sfv");
+        row("sfv_named_after_the_set", {"g.r00 7", "a.sfv", "G.SFV", "g.sfv", "g.rar 7"},
+            ".rar 2 parts 7 14 g: g.rar to g.r00; checked against g.sfv");
         row("cue_and_other_bin", {"g.bin", "m.bin", "g.cue=FILE g.bin BINARY"},
             drop_one + "g.cue and m.bin are two disc images.");
         row("cue_image_missing", {"g.cue=FILE \"a b.bin\" BINARY"}, "a b.bin, the image that g.cue names, is missing.");
@@ -244,12 +249,12 @@ private slots:
         for (const std::string& pattern : disc_file_patterns())
             patterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)),
                                            QRegularExpression::CaseInsensitiveOption);
-        const QStringList unread{"g.sfv", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x"};
+        const QStringList unread{"g.sfv.txt", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x"};
         for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.rar", "g.r00", "g.S12", "g.part1.rar",
                                                         "g.part010.rar", "g.zip", "g.z01", "g.ace", "g.c99", "g.arj", "g.a01",
-                                                        "g.7z.001", "g.7z.0001"}) {
+                                                        "g.7z.001", "g.7z.0001", "g.SFV"}) {
             const std::string file = name.toStdString();
-            const bool read = is_image_file_name(file) || is_archive_part_name(file);
+            const bool read = is_image_file_name(file) || is_archive_part_name(file) || is_sfv_file_name(file);
             const bool shown = std::any_of(patterns.begin(), patterns.end(),
                                            [&](const QRegularExpression& pattern) { return pattern.match(name).hasMatch(); });
             QVERIFY2(read == shown && read == !unread.contains(name), qPrintable(name));

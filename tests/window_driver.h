@@ -106,24 +106,40 @@ public:
         }
     }
 
-    // Does `action`, answering the modal dialogs it opens one after another:
-    // the first with answers[0] and so on. An answer is the text of the
-    // button to click, else Enter for "Enter", a file chosen for a file
-    // dialog, Esc for anything else. Returns what each dialog said, its
-    // buttons from left to right after it, the default one starred; "" when
-    // none opened.
-    static QString answering(const QStringList& answers, const std::function<void()>& action)
+    // Does `action`, answering the first modal dialog it opens: the button
+    // whose text is `answer`, else Enter for "Enter", a file chosen for a file
+    // dialog, Esc for anything else. Returns what the dialog said, its buttons
+    // from left to right after it, the default one starred; "" when none opened.
+    static QString answering(const QString& answer, const std::function<void()>& action)
+    {
+        return answering(QStringList{answer}, action, false);
+    }
+
+    // As answering, for the dialogs in turn, one answer each, what each said
+    // after its title, following the one before; for dialogs that work done
+    // beside the window opens later, waits up to 10 s after `action` for the
+    // last to be answered.
+    static QString answering_later(const QStringList& answers, const std::function<void()>& action)
+    {
+        return answering(answers, action, true);
+    }
+
+    static QString answering(const QStringList& answers, const std::function<void()>& action, bool wait = false)
     {
         QString said;
         qsizetype answered = 0;
-        QPointer<QWidget> last;
+        QPointer<QWidget> last;  // answered, and maybe not closed yet
         QTimer watch;  // destroyed with this call, so it never fires after it
         QObject::connect(&watch, &QTimer::timeout, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
-            if (!dialog || dialog == last)
+            if (!dialog || dialog == last || answered == answers.size())
                 return;
             last = dialog;
-            const QString answer = answers.value(answered++);
+            const QString answer = answers[answered++];
+            if (!said.isEmpty())
+                said += '\n';
+            if (wait)
+                said += dialog->windowTitle() + '\n';
             if (answered == answers.size())
                 watch.stop();
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
@@ -143,12 +159,9 @@ public:
         });
         watch.start(0);
         action();
+        if (wait)
+            (void)QTest::qWaitFor([&] { return !watch.isActive(); }, 10'000);  // the caller sees what was not said
         return said;
-    }
-
-    static QString answering(const QString& answer, const std::function<void()>& action)
-    {
-        return answering(QStringList{answer}, action);
     }
 
     // Drops addresses onto `target` at `position`, as a file manager would;

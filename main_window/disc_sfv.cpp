@@ -1,0 +1,174 @@
+#include "disc_sfv.h"
+
+#include "refusal_message.h"
+#include "sfv_work.h"
+
+#include <QAction>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace relwiz {
+namespace {
+
+namespace fs = std::filesystem;
+using release_files::PartsProgressCallback;
+using release_files::SfvCheck;
+using release_files::SfvWritten;
+
+// A box taller than the screen hides its buttons: past this many problems,
+// the rest are under "Show Details...", where the whole list is.
+constexpr qsizetype listed_problems = 20;
+
+QString from_utf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString file_name(const fs::path& path)
+{
+    return from_utf8(path.filename().string());
+}
+
+std::string no_parts_beside(const fs::path& sfv)
+{
+    return "No archive parts came with " + sfv.filename().string() + ", and there are none beside it.";
+}
+
+QString parts_count(std::size_t parts)
+{
+    return parts == 1 ? QStringLiteral("1 part") : QStringLiteral("%1 parts").arg(parts);
+}
+
+void inform(QWidget* page, QMessageBox::Icon icon, const QString& title, const QStringList& lines)
+{
+    QMessageBox box(icon, title, lines.mid(0, listed_problems).join(u'\n'), QMessageBox::Ok, page->window());
+    if (lines.size() > listed_problems) {
+        box.setInformativeText(QStringLiteral("%1 more are under Show Details.").arg(lines.size() - listed_problems));
+        box.setDetailedText(lines.join(u'\n'));
+    }
+    box.exec();
+}
+
+}  // namespace
+
+DiscSfv::DiscSfv(QWidget* page, int disc, SfvWork& work)
+    : QObject(page)
+    , page_(page)
+    , disc_(disc)
+    , work_(work)
+    , write_action_(new QAction(QStringLiteral("Write .sfv for the parts"), this))
+{
+    // The keys are the window's, which knows the current page: the action only shows them.
+    write_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    write_action_->setShortcutContext(Qt::WidgetShortcut);
+    write_action_->setShortcutVisibleInContextMenu(true);
+    write_action_->setEnabled(false);
+    write_action_->setToolTip(QStringLiteral("Fill this page from an archive set first."));
+    connect(write_action_, &QAction::triggered, this, &DiscSfv::write);
+}
+
+void DiscSfv::take_fill(const release_files::DiscFiles& files)
+{
+    if (files.archive) {
+        set_ = files.archive;
+        write_action_->setEnabled(true);
+        write_action_->setToolTip(
+            QStringLiteral("Write %1.sfv beside the parts.").arg(from_utf8(files.archive->name)));
+    }
+    if (files.sfv)
+        check(*files.sfv, files.archive);
+}
+
+void DiscSfv::check(const fs::path& sfv, const std::optional<release_files::ArchiveSet>& set)
+{
+    const QString sfv_name = file_name(sfv);
+    if (!set)
+        return show_refusal(page_, check_title(), {no_parts_beside(sfv)}, QStringLiteral("Nothing was checked."));
+    const std::vector<fs::path> parts = set->part_files;
+    work_.run<OrRefusal<SfvCheck>>(
+        check_title(), parts,
+        [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
+            return release_files::check_sfv(sfv, parts, progress, stop);
+        },
+        [this, sfv_name, count = parts.size()](const OrRefusal<SfvCheck>& check) {
+            report_check(check, sfv_name, count);
+        });
+}
+
+void DiscSfv::report_check(const OrRefusal<SfvCheck>& check, const QString& sfv_name, std::size_t parts)
+{
+    if (!check)
+        return show_refusal(page_, check_title(), check.refusal(),
+                            QStringLiteral("Disc %1 Info stays filled; the parts were not checked.").arg(disc_ + 1));
+    if (check->cancelled)
+        return;
+    if (check->problems.empty())
+        return inform(page_, QMessageBox::Information, check_title(),
+                      {parts == 1 ? QStringLiteral("The 1 part matches %1.").arg(sfv_name)
+                                  : QStringLiteral("All %1 match %2.").arg(parts_count(parts), sfv_name)});
+    QStringList lines;
+    for (const std::string& problem : check->problems)
+        lines << QString::fromStdString(problem);
+    inform(page_, QMessageBox::Warning, check_title(), lines);
+}
+
+void DiscSfv::write()
+{
+    if (work_.busy())
+        return;  // asked nothing it would not then do
+    if (!set_)
+        return show_refusal(page_, write_title(), {"Disc " + std::to_string(disc_ + 1) + " Info has not been filled "
+                                                   "from an archive set: drop its parts here, or press Ctrl+O, first."},
+                            QStringLiteral("Nothing was written."));
+    const std::vector<fs::path> parts = set_->part_files;
+    const fs::path sfv = parts.front().parent_path() / (set_->name + ".sfv");
+    std::error_code unknown;
+    const bool replaced = fs::exists(sfv, unknown);
+    const QString sfv_name = file_name(sfv);
+    if (replaced && !replace_asked(sfv_name))
+        return;
+    work_.run<OrRefusal<SfvWritten>>(
+        write_title(), parts,
+        [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
+            return release_files::write_sfv(sfv, parts, progress, stop);
+        },
+        [this, sfv_name, replaced](const OrRefusal<SfvWritten>& written) {
+            report_write(written, sfv_name, replaced);
+        });
+}
+
+void DiscSfv::report_write(const OrRefusal<SfvWritten>& written, const QString& sfv_name, bool replaced)
+{
+    if (!written)
+        return show_refusal(page_, write_title(), written.refusal(),
+                            replaced ? QStringLiteral("%1 is as it was.").arg(sfv_name)
+                                     : QStringLiteral("Nothing was written."));
+    if (!written->cancelled)
+        inform(page_, QMessageBox::Information, write_title(),
+               {QStringLiteral("Wrote %1 for the %2.").arg(sfv_name, parts_count(written->parts))});
+}
+
+bool DiscSfv::replace_asked(const QString& sfv_name)
+{
+    QMessageBox box(QMessageBox::Question, write_title(),
+                    QStringLiteral("%1 already exists. Replace it?").arg(sfv_name), QMessageBox::NoButton,
+                    page_->window());
+    box.setInformativeText(QStringLiteral("Its CRC-32s give way to those the parts have now. To check the parts "
+                                          "against it instead, drop it on this page."));
+    QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == replace;
+}
+
+QString DiscSfv::check_title() const
+{
+    return QStringLiteral("Check Disc %1 parts").arg(disc_ + 1);
+}
+
+QString DiscSfv::write_title() const
+{
+    return QStringLiteral("Write Disc %1 .sfv").arg(disc_ + 1);
+}
+
+}  // namespace relwiz
