@@ -10,17 +10,6 @@
 using namespace relwiz;
 using namespace relwiz::testing;
 
-namespace {
-
-QString write_file(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? QDir::current().absoluteFilePath(name)
-                                                                              : QString();
-}
-
-}  // namespace
-
 class FileImportTest : public QObject {
     Q_OBJECT
 

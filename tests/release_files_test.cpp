@@ -61,16 +61,11 @@ QByteArray little_endian(quint32 value, int width)
     return bytes;
 }
 
-quint32 crc(const QByteArray& bytes)
-{
-    return crc32_update(0, bytes);
-}
-
 // RAR 5: CRC32, Header size 3, Header type 5, Header flags 0x0004, End of archive flags; then 9 zeros.
 QString rar5_end(char end_flags)
 {
     const QByteArray header = QByteArray("\x03\x05\x04", 3) + end_flags;
-    return QString::fromLatin1(little_endian(crc(header), 4) + header + QByteArray(9, '\0'));
+    return QString::fromLatin1(little_endian(crc32_update(0, header), 4) + header + QByteArray(9, '\0'));
 }
 
 // RAR 4 ENDARC: HEAD_CRC, HEAD_TYPE 0x7B, HEAD_FLAGS, HEAD_SIZE; 6 bytes more with the data CRC (0x0002) and
@@ -79,7 +74,7 @@ QString rar4_end(quint16 flags, quint16 crc_error = 0)
 {
     const QByteArray block = '\x7B' + little_endian(flags, 2) + little_endian(flags & 0xA ? 13 : 7, 2)
                            + QByteArray(flags & 0xA ? 6 : 0, '\x11');
-    return QString::fromLatin1(little_endian((crc(block) ^ crc_error) & 0xFFFF, 2) + block);
+    return QString::fromLatin1(little_endian((crc32_update(0, block) ^ crc_error) & 0xFFFF, 2) + block);
 }
 
 // ZIP's end of central directory record: number of this disk, 14 bytes, a comment of 3 bytes.
@@ -95,7 +90,7 @@ QString arj_head(char flags)
 {
     const QByteArray basic = QByteArray("\x22\x0B\x01\x02", 4) + flags + QByteArray("\0\x02", 2) + QByteArray(27, '\0')
                            + QByteArray("g.arj\0", 7);
-    return QString::fromLatin1("\x60\xEA" + little_endian(basic.size(), 2) + basic + little_endian(crc(basic), 4));
+    return QString::fromLatin1("\x60\xEA" + little_endian(basic.size(), 2) + basic + little_endian(crc32_update(0, basic), 4));
 }
 
 // Makes the file a description names: "name", "name=its bytes" (Latin-1), "name 4096" (sparse, of that

@@ -17,8 +17,8 @@ void make_disc(const QByteArray& sfv)
     QDir().mkdir("disc");
     for (const auto& [name, bytes] : QList<std::pair<QString, QByteArray>>{
              {"game.rar", "123456789"}, {"game.r00", "123456789"}, {"game.r01", "1234"}, {"game.sfv", sfv}})
-        if (QFile file("disc/" + name); !bytes.isNull() && file.open(QIODevice::WriteOnly))
-            file.write(bytes);
+        if (!bytes.isNull())
+            write_file("disc/" + name, bytes);
 }
 
 // An .sfv as written, without the comment line that dates it.
@@ -46,10 +46,10 @@ class SfvWindowTest : public QObject {
 
     QString write_sfv(const QStringList& answers)
     {
-        return window->answering_later(answers, [this] {
+        return window->answering(answers, [this] {
             QApplication::setActiveWindow(&window->form());  // as a click on it would, after the boxes before
             QTest::keyClick(&window->form(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        });
+        }, true);
     }
 
     SfvWork& work() { return *window->form().findChild<SfvWork*>(); }
@@ -86,7 +86,7 @@ private slots:
         QFETCH(QString, dropped);
         QFETCH(QString, said);
         make_disc(sfv);
-        QCOMPARE(window->answering_later({"OK"}, [&] { drop(dropped); }), said);
+        QCOMPARE(window->answering({"OK"}, [&] { drop(dropped); }, true), said);
         QCOMPARE(window->control<QLineEdit>("number_parts_text", 0)->text(), QStringLiteral("3"));
     }
 
@@ -125,11 +125,11 @@ private slots:
         QCOMPARE(entries, QStringList({"Fill from files... Ctrl+O", "Write .sfv for the parts Ctrl+Shift+S"}));
         QAction* write_entry = QApplication::activePopupWidget()->actions().last();
         QApplication::activePopupWidget()->close();  // as a click on the entry does first
-        QCOMPARE(window->answering_later({"OK"}, [&] { write_entry->trigger(); }), written);
+        QCOMPARE(window->answering({"OK"}, [&] { write_entry->trigger(); }, true), written);
         const QByteArray first = file_bytes("disc/game.sfv");
         QCOMPARE(undated(first), "game.rar CBF43926\r\ngame.r00 CBF43926\r\ngame.r01 9BE3E0A3\r\n");
         // Read back as any .sfv dropped on the page.
-        QCOMPARE(window->answering_later({"OK"}, [&] { drop("disc/game.sfv"); }), all_match);
+        QCOMPARE(window->answering({"OK"}, [&] { drop("disc/game.sfv"); }, true), all_match);
 
         make_disc("old");
         const QString asked = "Write Disc 1 .sfv\ngame.sfv already exists. Replace it?\nIts CRC-32s give way to those "
@@ -168,7 +168,7 @@ private slots:
             QTRY_VERIFY(!work().busy());
             guard.stop();
         };
-        QCOMPARE(window->answering_later({"Cancel"}, [&] { drop("big"); }), "Check Disc 1 parts\n[*Cancel]");
+        QCOMPARE(window->answering({"Cancel"}, [&] { drop("big"); }, true), "Check Disc 1 parts\n[*Cancel]");
         work_over();
         QCOMPARE(write_sfv({"&Replace", "Cancel"}).section('\n', -2), "Write Disc 1 .sfv\n[*Cancel]");
         work_over();

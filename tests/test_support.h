@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <algorithm>
@@ -16,6 +17,14 @@ inline std::string golden(const QString& name)
 {
     QFile file(QStringLiteral(RELWIZ_TEST_DATA "/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing " + name.toStdString() + ">";
+}
+
+// Writes the file, relative to the current folder; its absolute path, or "" when it cannot.
+inline QString write_file(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? QFileInfo(file).absoluteFilePath()
+                                                                              : QString();
 }
 
 inline QByteArray file_bytes(const QString& name)

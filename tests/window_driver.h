@@ -116,14 +116,9 @@ public:
     }
 
     // As answering, for the dialogs in turn, one answer each, what each said
-    // after its title, following the one before; for dialogs that work done
-    // beside the window opens later, waits up to 10 s after `action` for the
-    // last to be answered.
-    static QString answering_later(const QStringList& answers, const std::function<void()>& action)
-    {
-        return answering(answers, action, true);
-    }
-
+    // following the one before; `wait`, for dialogs that work done beside the
+    // window opens later: each said after its title, and up to 10 s waited
+    // after `action` for the last to be answered.
     static QString answering(const QStringList& answers, const std::function<void()>& action, bool wait = false)
     {
         QString said;
