@@ -233,12 +233,12 @@ std::vector<std::string> archive_part_patterns()
 {
     std::vector<std::string> patterns;
     for (const LetteredScheme& lettered : lettered_schemes) {
-        patterns.push_back("*." + std::string(lettered.first_extension));
+        patterns.push_back(std::string("*.").append(lettered.first_extension));
         for (const char letter : lettered.letters)
             patterns.push_back(std::string("*.") + letter + "[0-9][0-9]");
     }
     for (const CountedScheme& counted : counted_schemes)
-        patterns.push_back("*" + std::string(counted.before_number) + "[0-9]*" + std::string(counted.after_number));
+        patterns.push_back(std::string("*").append(counted.before_number).append("[0-9]*").append(counted.after_number));
     return patterns;
 }
 

@@ -80,7 +80,7 @@ std::vector<std::string> image_file_patterns()
 {
     std::vector<std::string> patterns;
     for (const std::string_view extension : image_extensions)
-        patterns.push_back("*" + std::string(extension));
+        patterns.push_back(std::string("*").append(extension));
     return patterns;
 }
 

@@ -35,7 +35,7 @@ TemporaryFile create_beside(const std::filesystem::path& target)
     for (int attempt = 0; temporary.descriptor < 0 && attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".relwiz-%06x", random() & 0xFFFFFF);
-        temporary.path = target.parent_path() / ("." + target.filename().string() + suffix);
+        temporary.path = target.parent_path() / std::string(".").append(target.filename().string()).append(suffix);
         temporary.descriptor = ::open(temporary.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         temporary.error = temporary.descriptor < 0 ? errno : 0;
         if (temporary.error != EEXIST)
