@@ -95,8 +95,6 @@ private slots:
             {"posted........: None, WTF!?", "posted........: manuals "});
         row("nfo_of_one_blank", [](ReleaseSheet& s) { s.release_group_nfo = " "; },
             {after_post, after_post + nfo_header + " \r\n\r\n"});
-        row("nfo_of_line_ends_only", [](ReleaseSheet& s) { s.release_group_nfo = "\r\n"; },
-            {after_post, after_post + nfo_header + "\r\n\r\n\r\n"});
         row("long_and_utf8_values_copied",
             [](ReleaseSheet& s) { s.disc_type = std::string(200, 'x'); s.fills_policy = "Déjà €"; },
             {"Disc type...................: \r\n", "Disc type...................: " + QByteArray(200, 'x') + "\r\n",

@@ -78,7 +78,6 @@ private slots:
         QTest::newRow("label_line_lost") << QByteArray(sheet).replace("Serial number...............: Not needed\r\n", "")
             << "OK" << "opened.nfo\" is not a sheet that Relwiz 2000 writes.\nline 18: the \"Serial number\" line of "
                        "General Information was expected here\n\nThe form and the preview are unchanged.";
-        QTest::newRow("prose") << QByteArray("Dear diary,\r\n") << "OK" << "line 1: the slash rule";
         QTest::newRow("binary") << QByteArray("\x7F" "ELF\0\x01", 6) << "OK" << "opened.nfo\" is not a text file.";
         QTest::newRow("replacing_cancelled") << sheet << "Cancel" << "Open \"opened.nfo\" in place of what the form holds?";
     }

@@ -26,10 +26,22 @@ public:
         QApplication::setActiveWindow(&form_);
         if (!QTest::qWaitForWindowExposed(&form_))
             throw std::runtime_error("the main window was never shown");
+        // A dialog that a fault opens and no answer awaits would hang the
+        // test: after 3 s it is closed with Esc, and unanswered() names it.
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog && dialog == open_dialog_ && answering_now() == 0) {
+                unanswered_ << dialog->windowTitle();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+            open_dialog_ = dialog;
+        });
+        watchdog_.start(3000);
     }
     ~WindowDriver() { QDir::setCurrent(previous_directory_); }
 
     MainForm& form() { return form_; }
+    const QStringList& unanswered() const { return unanswered_; }
     TabControl& tabs() { return *form_.tab_control(); }
     static QWidget* focused() { return QApplication::focusWidget(); }
     void press_tab(Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key_Tab, modifiers); }
@@ -153,9 +165,11 @@ public:
             QTest::keyClick(dialog, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
         });
         watch.start(0);
+        ++answering_now();
         action();
         if (wait)
             (void)QTest::qWaitFor([&] { return !watch.isActive(); }, 10'000);  // the caller sees what was not said
+        --answering_now();
         return said;
     }
 
@@ -173,6 +187,15 @@ public:
     }
 
 private:
+    static int& answering_now()
+    {
+        static int depth = 0;
+        return depth;
+    }
+
+    QTimer watchdog_;
+    QPointer<QWidget> open_dialog_;
+    QStringList unanswered_;
     QTemporaryDir folder_;
     QString previous_directory_ = QDir::currentPath();
     MainForm form_;
