@@ -4,7 +4,6 @@
 #include "dos_text.h"
 #include "text_end.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace relwiz {
@@ -13,11 +12,6 @@ namespace {
 bool is_dos_art_file(QStringView file_name)
 {
     return file_name.endsWith(u".nfo", Qt::CaseInsensitive) || file_name.endsWith(u".diz", Qt::CaseInsensitive);
-}
-
-Refusal not_text(const QString& path)
-{
-    return refused(path, QStringLiteral("is not a text file"));
 }
 
 }  // namespace
@@ -29,16 +23,15 @@ OrRefusal<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
         return *std::move(marked);
     const QByteArrayView body = without_nul_padding(text);
     if (body.contains('\0'))
-        return not_text(path);
-    const bool beyond_ascii = std::any_of(body.begin(), body.end(), [](char byte) { return byte & 0x80; });
-    if (beyond_ascii && body.isValidUtf8())
-        return ReadText{with_line_breaks(QString::fromUtf8(body)), TextEncoding::Utf8};
+        return not_a_text_file(path);
+    if (std::optional<ReadText> utf8 = text_in_utf8(body))
+        return *std::move(utf8);
     if (!is_dos_art_file(path))
         return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
     // The whole file: DOS text has rules of its own for where its text ends.
     if (std::optional<QString> dos = decode_dos_text(bytes))
         return ReadText{std::move(*dos), TextEncoding::DosText};
-    return not_text(path);
+    return not_a_text_file(path);
 }
 
 OrRefusal<ReadText> read_nfo_file(const QString& path)

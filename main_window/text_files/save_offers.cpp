@@ -35,11 +35,6 @@ std::optional<EncodedText> as_dos_text(QStringView sheet)
     return encoded;
 }
 
-bool beyond_ascii(QByteArrayView bytes)
-{
-    return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
-}
-
 }  // namespace
 
 std::vector<SaveOffer> save_offers(QStringView sheet, std::optional<TextEncoding> came_in)

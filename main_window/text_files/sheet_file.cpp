@@ -4,8 +4,6 @@
 #include "dos_text.h"
 #include "text_end.h"
 
-#include <algorithm>
-
 namespace relwiz {
 namespace {
 
@@ -14,19 +12,14 @@ namespace {
 // holds a few of at most.
 bool drawn_in_dos_boxes(QByteArrayView bytes)
 {
-    qsizetype beyond_ascii = 0;
+    qsizetype high = 0;
     qsizetype boxes = 0;
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
-        beyond_ascii += value >= 0x80;
+        high += value >= 0x80;
         boxes += value >= 0xB0 && value <= 0xDF;
     }
-    return boxes * 2 > beyond_ascii;
-}
-
-Refusal not_text(const QString& path)
-{
-    return refused(path, QStringLiteral("is not a text file"));
+    return boxes * 2 > high;
 }
 
 }  // namespace
@@ -36,17 +29,16 @@ OrRefusal<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
     if (std::optional<ReadText> marked = text_after_byte_order_mark(bytes))
         return *std::move(marked);
     const QByteArrayView body = without_nul_padding(bytes);
-    const bool beyond_ascii = std::any_of(body.begin(), body.end(), [](char byte) { return byte & 0x80; });
-    if (beyond_ascii && body.isValidUtf8() && !body.contains('\0'))
-        return ReadText{with_line_breaks(QString::fromUtf8(body)), TextEncoding::Utf8};
-    if (beyond_ascii && drawn_in_dos_boxes(body)) {
+    if (std::optional<ReadText> utf8 = text_in_utf8(body))
+        return *std::move(utf8);
+    if (drawn_in_dos_boxes(body)) {
         // The whole file: DOS text has rules of its own for where its text ends.
         if (std::optional<QString> dos = decode_dos_text(bytes))
             return ReadText{std::move(*dos), TextEncoding::DosText};
-        return not_text(path);
+        return not_a_text_file(path);
     }
     if (body.contains('\0'))
-        return not_text(path);
+        return not_a_text_file(path);
     return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
 }
 

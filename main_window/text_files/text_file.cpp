@@ -49,11 +49,22 @@ QString problem_with(const release_files::FileProblem& problem)
                : reason;
 }
 
-}  // namespace
-
+// "\"/home/me/group.nfo\" is a folder.": the file, then what is wrong with it.
 Refusal refused(const QString& path, const QString& what)
 {
     return {QStringLiteral("\"%1\" %2.").arg(QDir::toNativeSeparators(path), what).toStdString()};
+}
+
+}  // namespace
+
+Refusal not_a_text_file(const QString& path)
+{
+    return refused(path, QStringLiteral("is not a text file"));
+}
+
+bool beyond_ascii(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
 }
 
 OrRefusal<QByteArray> read_text_file(const QString& path, int largest_mib)
@@ -78,6 +89,13 @@ std::optional<ReadText> text_after_byte_order_mark(QByteArrayView bytes)
     if (body.startsWith(utf8_mark) && body.sliced(utf8_mark.size()).isValidUtf8())
         return ReadText{with_line_breaks(QString::fromUtf8(body.sliced(utf8_mark.size()))), TextEncoding::Utf8};
     return std::nullopt;
+}
+
+std::optional<ReadText> text_in_utf8(QByteArrayView bytes)
+{
+    if (!beyond_ascii(bytes) || !bytes.isValidUtf8() || bytes.contains('\0'))
+        return std::nullopt;
+    return ReadText{with_line_breaks(QString::fromUtf8(bytes)), TextEncoding::Utf8};
 }
 
 // One pass in place: QString::replace moves the rest of the text for every

@@ -26,8 +26,11 @@ struct ReadText {
 // "\"/home/me/group.nfo\" is a folder."
 OrRefusal<QByteArray> read_text_file(const QString& path, int largest_mib);
 
-// "\"/home/me/group.nfo\" is not a text file.": the file, then what is wrong.
-Refusal refused(const QString& path, const QString& what);
+// "\"/home/me/group.nfo\" is not a text file."
+Refusal not_a_text_file(const QString& path);
+
+// Whether a byte of `bytes` is beyond ASCII.
+bool beyond_ascii(QByteArrayView bytes);
 
 // The text after a byte-order mark, when the bytes after it are what the
 // mark says: UTF-16 only when whole, validly paired code units follow, one
@@ -36,6 +39,10 @@ Refusal refused(const QString& path, const QString& what);
 // when valid UTF-8 follows, NUL padding left out. None otherwise: the
 // mark's bytes are text.
 std::optional<ReadText> text_after_byte_order_mark(QByteArrayView bytes);
+
+// The text of bytes that only UTF-8 reads as they are: valid UTF-8 with a
+// byte beyond ASCII and no NUL. None otherwise.
+std::optional<ReadText> text_in_utf8(QByteArrayView bytes);
 
 // CR LF, a lone LF and a lone CR each made one "\n", in one pass.
 QString with_line_breaks(QString text);
