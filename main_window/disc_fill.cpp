@@ -25,11 +25,6 @@ QString file_filters()
         .arg(patterns.join(QLatin1Char(' ')));
 }
 
-QString from_utf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 DiscFill::DiscFill(QWidget* page, int disc, const ControlIndex& controls)
@@ -79,14 +74,14 @@ void DiscFill::fill(const QStringList& paths)
 
     if (const auto& image = found->image) {
         choose(OptionValue{&DiscInfo::image_format, image->bin_cue ? ImageFormat::BinCue : ImageFormat::Iso});
-        set_text(&DiscInfo::image_filename, from_utf8(image->file_name));
+        set_text(&DiscInfo::image_filename, QString::fromStdString(image->file_name));
         set_text(&DiscInfo::image_file_size, QString::number(image->size));
         if (image->volume_label)
-            set_text(&DiscInfo::volume_label, from_utf8(*image->volume_label));
+            set_text(&DiscInfo::volume_label, QString::fromStdString(*image->volume_label));
         choose(OptionValue{&DiscInfo::needs_80min_cdr, image->needs_80min_cdr ? YesNoChoice::Yes : YesNoChoice::No});
     }
     if (const auto& archive = found->archive) {
-        set_text(&DiscInfo::archive_format, from_utf8(archive->format));
+        set_text(&DiscInfo::archive_format, QString::fromStdString(archive->format));
         set_text(&DiscInfo::archive_part_size, QString::number(archive->largest_part));
         set_text(&DiscInfo::number_of_parts, QString::number(archive->parts));
         set_text(&DiscInfo::archive_size, QString::number(archive->total_size));

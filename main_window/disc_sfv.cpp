@@ -19,14 +19,9 @@ using release_files::SfvWritten;
 // the rest are under "Show Details...", where the whole list is.
 constexpr qsizetype listed_problems = 20;
 
-QString from_utf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString file_name(const fs::path& path)
 {
-    return from_utf8(path.filename().string());
+    return QString::fromStdString(path.filename().string());
 }
 
 std::string no_parts_beside(const fs::path& sfv)
@@ -73,7 +68,7 @@ void DiscSfv::take_fill(const release_files::DiscFiles& files)
         set_ = files.archive;
         write_action_->setEnabled(true);
         write_action_->setToolTip(
-            QStringLiteral("Write %1.sfv beside the parts.").arg(from_utf8(files.archive->name)));
+            QStringLiteral("Write %1.sfv beside the parts.").arg(QString::fromStdString(files.archive->name)));
     }
     if (files.sfv)
         check(*files.sfv, files.archive);

@@ -31,8 +31,7 @@ public:
     template <typename Record>
     void operator()(std::string Record::*field) const
     {
-        const std::string& text = record<Record>().*field;
-        type_over(input_.control, QString::fromUtf8(text.data(), qsizetype(text.size())));
+        type_over(input_.control, QString::fromStdString(record<Record>().*field));
     }
 
     void operator()(bool ReleaseSheet::*field) const { set_checked(button(), sheet_.*field); }

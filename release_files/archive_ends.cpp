@@ -4,7 +4,6 @@
 #include "refusals.h"
 #include "regular_file.h"
 
-
 #include <algorithm>
 #include <iterator>
 #include <string>
