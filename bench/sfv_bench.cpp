@@ -4,6 +4,7 @@
 // installed) and a plain read() of the same files in the same 64 KiB blocks,
 // on one thread and on two as the check reads them, in one run; then how
 // long a cancel takes to be seen. The CPU column counts every thread.
+#include "part_set.h"
 #include "ratio_reporter.h"
 #include "sfv_check.h"
 #include "sfv_write.h"
@@ -17,8 +18,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,22 +30,6 @@ using namespace relwiz::release_files;
 constexpr int part_count = 16;
 constexpr std::size_t part_size = std::size_t(64) << 20;
 constexpr std::int64_t set_size = std::int64_t(part_count) * part_size;
-
-// bench.rar, bench.r00 to bench.r14.
-std::vector<fs::path> make_set(const fs::path& folder)
-{
-    std::vector<fs::path> parts{folder / "bench.rar"};
-    for (int n = 0; n < part_count - 1; ++n)
-        parts.push_back(folder / ("bench.r" + std::string(n < 10 ? "0" : "") + std::to_string(n)));
-    std::mt19937_64 random(20);
-    std::vector<std::uint64_t> words(part_size / 8);
-    for (const fs::path& part : parts) {
-        std::ranges::generate(words, random);
-        std::ofstream(part, std::ios::binary)
-            .write(reinterpret_cast<const char*>(words.data()), static_cast<std::streamsize>(part_size));
-    }
-    return parts;
-}
 
 void check(benchmark::State& state, const fs::path& sfv, const std::vector<fs::path>& parts)
 {
@@ -126,7 +109,7 @@ int main(int argc, char** argv)
 {
     const fs::path folder = fs::temp_directory_path() / ("relwiz_sfv_bench." + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const std::vector<fs::path> parts = make_set(folder);
+    const std::vector<fs::path> parts = relwiz::bench::make_part_set(folder, part_count, part_size, false);
     const fs::path sfv = folder / "bench.sfv";
     if (const auto written = write_sfv(sfv, parts, {}, {}); !written) {  // reads every part once, into the page cache
         std::fprintf(stderr, "%s\n", written.refusal().message.c_str());

@@ -8,6 +8,7 @@
 //     QT_QPA_PLATFORM=offscreen sfv_window_bench
 #include "form_builder.h"
 #include "main_form.h"
+#include "part_set.h"
 #include "sfv_write.h"
 #include "tab_control.h"
 
@@ -26,9 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <random>
 #include <vector>
 
 namespace {
@@ -39,28 +38,6 @@ constexpr int part_count = 48;
 constexpr std::size_t part_size = std::size_t(64) << 20;
 constexpr int tick_ms = 2;
 constexpr double goal_ms = 50;
-
-// bench.rar, bench.r00 to bench.r46, of random bytes (the same but for the
-// first eight, which number the part: what is read matters, not what it
-// says), flushed to the disc so that the page cache may let them go.
-std::vector<fs::path> make_set(const fs::path& folder)
-{
-    std::vector<fs::path> parts{folder / "bench.rar"};
-    for (int n = 0; n < part_count - 1; ++n)
-        parts.push_back(folder / ("bench.r" + std::string(n < 10 ? "0" : "") + std::to_string(n)));
-    std::mt19937_64 random(20);
-    std::vector<std::uint64_t> words(part_size / 8);
-    std::ranges::generate(words, random);
-    for (const fs::path& part : parts) {
-        ++words.front();
-        std::ofstream(part, std::ios::binary)
-            .write(reinterpret_cast<const char*>(words.data()), static_cast<std::streamsize>(part_size));
-        const int descriptor = ::open(part.c_str(), O_RDONLY | O_CLOEXEC);
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-    return parts;
-}
 
 void drop_from_page_cache(const std::vector<fs::path>& parts)
 {
@@ -146,7 +123,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     const fs::path folder = fs::temp_directory_path() / ("relwiz_sfv_window_bench." + std::to_string(::getpid()));
     fs::create_directories(folder);
-    const std::vector<fs::path> parts = make_set(folder);
+    // Flushed, so that the page cache may let them go.
+    const std::vector<fs::path> parts = relwiz::bench::make_part_set(folder, part_count, part_size, true);
     if (const auto written = relwiz::release_files::write_sfv(folder / "bench.sfv", parts, {}, {}); !written) {
         std::fprintf(stderr, "%s\n", written.refusal().message.c_str());
         fs::remove_all(folder);
