@@ -79,8 +79,8 @@ void read_back(benchmark::State& state, const relwiz::ReleaseSheet& sheet)
 {
     const std::string text = relwiz::compose_sheet(sheet);
     for (auto _ : state) {
-        relwiz::SheetReading reading = relwiz::read_sheet(text);
-        benchmark::DoNotOptimize(reading.sheet->release_group_nfo.data());
+        relwiz::Outcome<relwiz::ReleaseSheet> reading = relwiz::read_sheet(text);
+        benchmark::DoNotOptimize(reading->release_group_nfo.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(text.size() * state.iterations()));
 }

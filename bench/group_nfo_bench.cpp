@@ -180,7 +180,7 @@ int main(int argc, char* argv[])
     }
     nfo_file.close();
     // A refused file would stop the run at a warning box: make sure first.
-    const relwiz::OrRefusal<relwiz::ReadText> read = relwiz::read_nfo_file(nfo_path);
+    const relwiz::Outcome<relwiz::ReadText> read = relwiz::read_nfo_file(nfo_path);
     if (!read || read->read_as != relwiz::TextEncoding::DosText) {
         std::fprintf(stderr, "the box would not read it as DOS text: %s\n", read ? "" : read.refusal().message.c_str());
         return 1;

@@ -97,7 +97,7 @@ double slowest_cancel_ms(const fs::path& sfv, const std::vector<fs::path>& parts
         const auto checked = check_sfv(sfv, parts, {}, stop.get_token());
         const auto returned = std::chrono::steady_clock::now();
         cancel.join();
-        if (checked && checked->cancelled)
+        if (checked.was_cancelled())
             slowest = std::max(slowest, std::chrono::duration<double, std::milli>(returned - requested).count());
     }
     return slowest;

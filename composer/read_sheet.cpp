@@ -1,6 +1,7 @@
 // A sheet read back in the order the composer writes it. Each step takes the
-// line it expects or throws a Mismatch naming that line and what it expected;
-// read_sheet turns the first one into its answer. Messages are built only then.
+// line it expects and says whether it did; the first that cannot keeps the
+// number of that line and what it expected, and every step after it stops.
+// Messages are built only then.
 #include "read_sheet.h"
 
 #include "compose_sheet.h"
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,11 +19,6 @@ namespace relwiz {
 namespace {
 
 using namespace sheet_lines;
-
-struct Mismatch {
-    int line;
-    std::string expected;
-};
 
 constexpr std::size_t none = std::string_view::npos;
 
@@ -207,102 +204,106 @@ std::string quoted_answers(std::span<const std::string_view> lines)
 }
 
 // Reads into a record it is given, so that the record is built where the
-// caller keeps it and never moved.
+// caller keeps it and never moved. Every step returns false once the text
+// stops being a sheet, and mismatch() then says where.
 class SheetReader {
 public:
     SheetReader(std::string_view text, ReleaseSheet& sheet) : text_(text), lines_(text), sheet_(sheet) {}
 
-    void read()
+    bool read()
     {
-        read_banner();
-        read_general_information();
-        read_post_information();
+        if (!read_banner() || !read_general_information() || !read_post_information())
+            return false;
         for (int number = 1; number <= sheet_.disc_count; ++number)
-            read_disc(number, sheet_.discs[std::size_t(number - 1)]);
-        read_closing_sections();
+            if (!read_disc(number, sheet_.discs[std::size_t(number - 1)]))
+                return false;
+        return read_closing_sections();
     }
+
+    // "line 18: the \"Serial number\" line of General Information was expected here"
+    const std::string& mismatch() const { return mismatch_; }
 
 private:
     // Step wording: "the blank line under the banner", "the title line of ", title.
     using Wording = std::initializer_list<std::string_view>;
 
-    [[noreturn]] void fail_at(int line, Wording what, bool say_disc_count = false) const
+    bool fail_at(int line, Wording what, bool say_disc_count = false)
     {
-        std::string expected;
+        mismatch_ = "line " + std::to_string(line) + ": ";
         for (std::string_view part : what)
-            expected += part;
-        expected += " was expected here";
+            mismatch_ += part;
+        mismatch_ += " was expected here";
         if (say_disc_count)
-            expected += sheet_.disc_count == 0 ? ": the sheet has no \"# of discs\" line"
-                                               : ": \"# of discs\" says " + std::to_string(sheet_.disc_count);
-        throw Mismatch{line, std::move(expected)};
+            mismatch_ += sheet_.disc_count == 0 ? ": the sheet has no \"# of discs\" line"
+                                                : ": \"# of discs\" says " + std::to_string(sheet_.disc_count);
+        return false;
     }
-    [[noreturn]] void fail(Wording what, bool say_disc_count = false) const
-    {
-        fail_at(lines_.number(), what, say_disc_count);
-    }
+    bool fail(Wording what, bool say_disc_count = false) { return fail_at(lines_.number(), what, say_disc_count); }
 
-    void take(bool fits, Wording what, bool say_disc_count = false)
+    bool take(bool fits, Wording what, bool say_disc_count = false)
     {
         if (!fits)
-            fail(what, say_disc_count);
+            return fail(what, say_disc_count);
         lines_.advance();
+        return true;
     }
     template <char rule_char>
-    void take_rule(Wording what)
+    bool take_rule(Wording what)
     {
-        take(is_rule<rule_char>(lines_.current()), what);
+        return take(is_rule<rule_char>(lines_.current()), what);
     }
-    void take_blank(Wording what) { take(lines_.current().empty(), what); }
+    bool take_blank(Wording what) { return take(lines_.current().empty(), what); }
 
-    void read_header(std::string_view title, bool say_disc_count = false)
+    bool read_header(std::string_view title, bool say_disc_count = false)
     {
-        take(is_rule<dash>(lines_.current()), {"the dash rule that opens ", title}, say_disc_count);
-        take(is_title_line(lines_.current(), title), {"the title line of ", title}, say_disc_count);
-        take_rule<dash>({"the dash rule under the title of ", title});
-        take_blank({"the blank line under the title of ", title});
+        return take(is_rule<dash>(lines_.current()), {"the dash rule that opens ", title}, say_disc_count)
+            && take(is_title_line(lines_.current(), title), {"the title line of ", title}, say_disc_count)
+            && take_rule<dash>({"the dash rule under the title of ", title})
+            && take_blank({"the blank line under the title of ", title});
     }
 
     template <class Record>
-    void read_labels(std::span<const LabelLine<Record>> fields, Record& record, std::string_view section)
+    bool read_labels(std::span<const LabelLine<Record>> fields, Record& record, std::string_view section)
     {
         for (const LabelLine<Record>& field : fields) {
             const std::optional<std::string_view> value = after(lines_.current(), field.label);
             if (!value)
-                fail({"the \"", words(field.label.text()), "\" line of ", section});
+                return fail({"the \"", words(field.label.text()), "\" line of ", section});
             record.*field.value = *value;
             lines_.advance();
         }
+        return true;
     }
 
-    // The value whose line of `lines` stands here; 0 when the line is absent.
+    // The value whose line of `lines` stands here into `choice`; 0 when the line is absent.
     template <typename Choice>
-    Choice read_choice(std::span<const std::string_view> lines)
+    bool read_choice(std::span<const std::string_view> lines, Choice& choice)
     {
         const std::string_view line = lines_.current();
         const std::string_view label = lines[1].substr(0, label_width);
         if (!line.starts_with(label.substr(0, label_width - 1)))
-            return Choice{};
+            return true;
         const auto found = std::find(lines.begin() + 1, lines.end(), line);
         if (found == lines.end())
-            fail({quoted_answers(lines), " after \"", words(label), "\""});
+            return fail({quoted_answers(lines), " after \"", words(label), "\""});
         lines_.advance();
-        return Choice(found - lines.begin());
+        choice = Choice(found - lines.begin());
+        return true;
     }
 
-    void read_banner()
+    bool read_banner()
     {
-        take_rule<slash>({"the slash rule that opens the sheet"});
-        take_rule<star>({"the star rule under the slash rule"});
-        take_blank({"the blank line above the headline"});
-        read_headline();
-        take_blank({"the blank line under the headline"});
-        take_rule<star>({"the star rule under the headline"});
-        take_rule<slash>({"the slash rule under the star rule"});
-        take_blank({"the blank line under the banner"});
+        return take_rule<slash>({"the slash rule that opens the sheet"})
+            && take_rule<star>({"the star rule under the slash rule"})
+            && take_blank({"the blank line above the headline"})
+            && read_headline()
+            && take_blank({"the blank line under the headline"})
+            && take_rule<star>({"the star rule under the headline"})
+            && take_rule<slash>({"the slash rule under the star rule"})
+            && take_blank({"the blank line under the banner"});
     }
 
-    void read_headline()
+    bool read_headline()
     {
         const std::string_view line = lines_.current();
         std::size_t at = line.find(proudly_presents);
@@ -310,71 +311,75 @@ private:
         if (at == none && line.ends_with(stripped))
             at = line.size() - stripped.size();  // no title, and its blank stripped
         if (at == none)
-            fail({"the headline \"<poster> proudly presents <title>\""});
+            return fail({"the headline \"<poster> proudly presents <title>\""});
         sheet_.poster_name = line.substr(0, at);
         sheet_.program_title = line.substr(std::min(line.size(), at + proudly_presents.size()));
         lines_.advance();
+        return true;
     }
 
-    void read_general_information()
+    bool read_general_information()
     {
         const std::string_view section = general_title;
-        read_header(section);
-        read_labels<ReleaseSheet>(general_lines_before_choices, sheet_, section);
-        sheet_.image_is_cracked = read_choice<YesNoChoice>(cracked_lines);
-        sheet_.disc_count = read_choice<int>(disc_count_lines);
-        read_labels<ReleaseSheet>(general_lines_after_choices, sheet_, section);
-        take_blank({"the blank line under \"Image creation application\""});
-        read_url();
-        take_blank({"the blank line that closes General Information"});
+        return read_header(section)
+            && read_labels<ReleaseSheet>(general_lines_before_choices, sheet_, section)
+            && read_choice(cracked_lines, sheet_.image_is_cracked)
+            && read_choice(disc_count_lines, sheet_.disc_count)
+            && read_labels<ReleaseSheet>(general_lines_after_choices, sheet_, section)
+            && take_blank({"the blank line under \"Image creation application\""})
+            && read_url()
+            && take_blank({"the blank line that closes General Information"});
     }
 
-    void read_url()
+    bool read_url()
     {
         const std::string_view line = lines_.current();
         if (line.size() < go_to.size() + for_more_info.size() || !line.starts_with(go_to) ||
             !line.ends_with(for_more_info))
-            fail({"the line \"Go to <address> for more info\""});
+            return fail({"the line \"Go to <address> for more info\""});
         sheet_.url = line.substr(go_to.size(), line.size() - go_to.size() - for_more_info.size());
         lines_.advance();
+        return true;
     }
 
-    void read_post_information()
+    bool read_post_information()
     {
         const std::string_view section = post_title;
-        read_header(section);
-        read_labels<ReleaseSheet>(post_lines_before_repost, sheet_, section);
-        read_repost();
-        read_labels<ReleaseSheet>({&fills_policy_line, 1}, sheet_, section);
-        read_support_files();
-        take_blank({"the blank line that closes Post Information"});
+        return read_header(section)
+            && read_labels<ReleaseSheet>(post_lines_before_repost, sheet_, section)
+            && read_repost()
+            && read_labels<ReleaseSheet>({&fills_policy_line, 1}, sheet_, section)
+            && read_support_files()
+            && take_blank({"the blank line that closes Post Information"});
     }
 
-    void read_repost()
+    bool read_repost()
     {
         const std::string_view line = lines_.current();
         if (!line.starts_with(repost_label()))
-            return;
+            return true;
         if (const std::optional<std::string_view> commences = after(line, repost_yes)) {
             sheet_.full_repost = YesNoChoice::Yes;
             sheet_.repost_commences = *commences;
         } else if (line == repost_no) {
             sheet_.full_repost = YesNoChoice::No;
         } else {
-            fail({"\"Yes, <when>\" or \"No, I am a lazy asshole.\" after \"Full repost?\""});
+            return fail({"\"Yes, <when>\" or \"No, I am a lazy asshole.\" after \"Full repost?\""});
         }
         lines_.advance();
+        return true;
     }
 
-    void read_support_files()
+    bool read_support_files()
     {
         const std::optional<std::string_view> items = after(lines_.current(), support_files_label);
         if (!items)
-            fail({"the \"Support files posted\" line of Post Information"});
+            return fail({"the \"Support files posted\" line of Post Information"});
         if (*items != no_support_files && !read_support_items(*items))
-            fail({"\".sfv \", \".cue \", \"covers \", \"manuals \" in this order, or \"None, WTF!?\", after \"",
-                  words(support_files_label.text()), "\""});
+            return fail({"\".sfv \", \".cue \", \"covers \", \"manuals \" in this order, or \"None, WTF!?\", after \"",
+                         words(support_files_label.text()), "\""});
         lines_.advance();
+        return true;
     }
 
     bool read_support_items(std::string_view items)
@@ -390,38 +395,40 @@ private:
         return listed && items.empty();
     }
 
-    void read_disc(int number, DiscInfo& disc)
+    bool read_disc(int number, DiscInfo& disc)
     {
         const std::string_view section = disc_titles[std::size_t(number - 1)];
-        read_header(section, true);
-        read_labels<DiscInfo>({&volume_label_line, 1}, disc, section);
-        disc.image_format = read_choice<ImageFormat>(image_format_lines);
-        read_labels<DiscInfo>(file_and_archive_lines, disc, section);
-        disc.needs_80min_cdr = read_choice<YesNoChoice>(overburn_lines);
-        disc.burn_tested = read_choice<YesNoChoice>(burn_test_lines);
-        take_blank({"the blank line that closes ", section});
+        return read_header(section, true)
+            && read_labels<DiscInfo>({&volume_label_line, 1}, disc, section)
+            && read_choice(image_format_lines, disc.image_format)
+            && read_labels<DiscInfo>(file_and_archive_lines, disc, section)
+            && read_choice(overburn_lines, disc.needs_80min_cdr)
+            && read_choice(burn_test_lines, disc.burn_tested)
+            && take_blank({"the blank line that closes ", section});
     }
 
     // The group's .nfo when its title follows the dash rule, then the footer.
-    void read_closing_sections()
+    bool read_closing_sections()
     {
-        take_rule<dash>({"the Release Group NFO section or the credit footer"});
+        if (!take_rule<dash>({"the Release Group NFO section or the credit footer"}))
+            return false;
         const std::string_view line = lines_.current();
         if (is_title_line(line, release_group_title))
             return read_release_group_section();
         const bool disc_title =
             std::any_of(disc_titles.begin(), disc_titles.end(), [line](auto title) { return is_title_line(line, title); });
-        take(is_credit_line(line), {"the title line of Release Group NFO or the credit line"}, disc_title);
-        take_rule<dash>({"the dash rule that closes the sheet"});
-        if (!lines_.at_end())
-            fail({"the end of the sheet after its closing dash rule"});
+        if (!take(is_credit_line(line), {"the title line of Release Group NFO or the credit line"}, disc_title)
+            || !take_rule<dash>({"the dash rule that closes the sheet"}))
+            return false;
+        return lines_.at_end() || fail({"the end of the sheet after its closing dash rule"});
     }
 
-    void read_release_group_section()
+    bool read_release_group_section()
     {
         lines_.advance();
-        take_rule<dash>({"the dash rule under the title of ", release_group_title});
-        take_blank({"the blank line under the title of ", release_group_title});
+        if (!take_rule<dash>({"the dash rule under the title of ", release_group_title})
+            || !take_blank({"the blank line under the title of ", release_group_title}))
+            return false;
         // Lines that look like rules, titles or labels belong to the group's
         // text; only the footer at the very end closes it.
         const std::size_t body_start = lines_.start();
@@ -429,31 +436,29 @@ private:
         if (!footer || *footer < body_start) {
             std::string_view rest = text_.substr(body_start);
             cut_line_end(rest);
-            fail_at(lines_.number_at(body_start + rest.size()), {"the credit footer at the end of the sheet"});
+            return fail_at(lines_.number_at(body_start + rest.size()), {"the credit footer at the end of the sheet"});
         }
         std::string_view body = text_.substr(body_start, *footer - body_start);
         if (!cut_line_end(body) || !cut_line_end(body))
-            fail_at(lines_.number_at(*footer), {"the blank line that closes Release Group NFO"});
+            return fail_at(lines_.number_at(*footer), {"the blank line that closes Release Group NFO"});
         sheet_.release_group_nfo = body;
+        return true;
     }
 
     std::string_view text_;
     Lines lines_;
     ReleaseSheet& sheet_;
+    std::string mismatch_;
 };
 
 }  // namespace
 
-SheetReading read_sheet(std::string_view text)
+Outcome<ReleaseSheet> read_sheet(std::string_view text)
 {
-    SheetReading reading;
-    try {
-        SheetReader(text, reading.sheet.emplace()).read();
-    } catch (Mismatch& mismatch) {
-        reading.sheet.reset();
-        reading.line = mismatch.line;
-        reading.expected = std::move(mismatch.expected);
-    }
+    Outcome<ReleaseSheet> reading = ReleaseSheet{};
+    SheetReader reader(text, *reading);
+    if (!reader.read())
+        return Refusal{reader.mismatch()};
     return reading;
 }
 

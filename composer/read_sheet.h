@@ -21,41 +21,31 @@
 // 30-character literal up to the line end, blanks and all. The window's
 // single-line boxes cannot hold a line break, so no value but
 // release_group_nfo holds CR or LF; for every such record r,
-// compose_sheet(*read_sheet(compose_sheet(r)).sheet) == compose_sheet(r).
+// compose_sheet(*read_sheet(compose_sheet(r))) == compose_sheet(r).
 // Where a sheet can be read two ways it is read one, and both compose to the
 // same text: the headline is split at its first " proudly presents ", the URL
 // is what stands between "Go to " and the line's closing " for more info".
 #pragma once
 
+#include "outcome.h"
 #include "release_sheet.h"
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace relwiz {
 
-// A sheet read, or the first line where the text stops being one.
-struct SheetReading {
-    // The record whose sheet the text is. Fields the sheet does not show keep
-    // ReleaseSheet{}'s value: repost_commences unless the repost line says
-    // Yes, the discs beyond the count, the choices whose line is absent.
-    std::optional<ReleaseSheet> sheet;
-    // Otherwise the number, from 1, of the first line that is not what a
-    // sheet holds there, and what it holds, worded for the user:
-    // "the dash rule that opens Post Information was expected here".
-    int line = 0;
-    std::string expected;
-};
-
-// The record whose sheet `text` (UTF-8) is, or where `text` stops being such
-// a sheet.
+// The record whose sheet `text` (UTF-8) is. Fields the sheet does not show
+// keep ReleaseSheet{}'s value: repost_commences unless the repost line says
+// Yes, the discs beyond the count, the choices whose line is absent.
+// Refused with the first line that is not what a sheet holds there, and
+// what it holds, worded for the user: "line 24: the dash rule that opens
+// Post Information was expected here".
 //
-//     const relwiz::SheetReading reading = relwiz::read_sheet(text);
-//     if (reading.sheet)
-//         form.fill(*reading.sheet);
+//     const relwiz::Outcome<relwiz::ReleaseSheet> reading = relwiz::read_sheet(text);
+//     if (reading)
+//         form.fill(*reading);
 //     else
-//         show("line " + std::to_string(reading.line) + ": " + reading.expected);
+//         show(reading.refusal().message);
 //
 // The group's .nfo runs from its section's header to the credit footer at
 // the very end of the text, whatever its lines look like, and is taken byte
@@ -65,6 +55,6 @@ struct SheetReading {
 // credit line that starts "Created with Relwiz 2000 - get it at " (older
 // versions gave another address after it) and a closing dash rule.
 // Time is linear in the text's length.
-SheetReading read_sheet(std::string_view text);
+Outcome<ReleaseSheet> read_sheet(std::string_view text);
 
 }  // namespace relwiz

@@ -1,13 +1,13 @@
 #include "disc_fill.h"
 
 #include "disc_files.h"
+#include "disc_page_answers.h"
 #include "file_drop.h"
 #include "form_builder.h"
 #include "main_form_design.h"
 #include "refusal_message.h"
 #include "write_controls.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
@@ -56,7 +56,7 @@ void DiscFill::choose_and_fill()
 
 void DiscFill::fill_dropped(const QList<QUrl>& urls)
 {
-    const OrRefusal<QStringList> paths = local_paths(urls);
+    const Outcome<QStringList> paths = local_paths(urls);
     if (!paths)
         return refuse(paths.refusal());
     fill(*paths);
@@ -68,35 +68,13 @@ void DiscFill::fill(const QStringList& paths)
     dropped.reserve(static_cast<std::size_t>(paths.size()));
     for (const QString& path : paths)
         dropped.emplace_back(QFile::encodeName(path).toStdString());
-    const OrRefusal<release_files::DiscFiles> found = release_files::read_disc_files(dropped);
+    const Outcome<release_files::DiscFiles> found = release_files::read_disc_files(dropped);
     if (!found)
         return refuse(found.refusal());
 
-    if (const auto& image = found->image) {
-        choose(OptionValue{&DiscInfo::image_format, image->bin_cue ? ImageFormat::BinCue : ImageFormat::Iso});
-        set_text(&DiscInfo::image_filename, QString::fromStdString(image->file_name));
-        set_text(&DiscInfo::image_file_size, QString::number(image->size));
-        if (image->volume_label)
-            set_text(&DiscInfo::volume_label, QString::fromStdString(*image->volume_label));
-        choose(OptionValue{&DiscInfo::needs_80min_cdr, image->needs_80min_cdr ? YesNoChoice::Yes : YesNoChoice::No});
-    }
-    if (const auto& archive = found->archive) {
-        set_text(&DiscInfo::archive_format, QString::fromStdString(archive->format));
-        set_text(&DiscInfo::archive_part_size, QString::number(archive->largest_part));
-        set_text(&DiscInfo::number_of_parts, QString::number(archive->parts));
-        set_text(&DiscInfo::archive_size, QString::number(archive->total_size));
-    }
+    const DiscPageAnswers answers = disc_page_answers(*found);
+    write_fields(controls_, disc_, answers.values, answers.answered);  // each text field's Undo takes its fill back
     emit filled(*found);
-}
-
-void DiscFill::set_text(std::string DiscInfo::*field, const QString& text)
-{
-    type_over(controls_.bound_to(field, disc_), text);  // the field's Undo takes the fill back
-}
-
-void DiscFill::choose(const FieldBinding& option)
-{
-    controls_.bound_to<QAbstractButton>(option, disc_)->setChecked(true);
 }
 
 void DiscFill::refuse(const Refusal& refusal)

@@ -1,14 +1,14 @@
 // Fills a disc page ("Disc N Info") from the disc's own files: the image and
 // its archive parts, dropped anywhere on the page or chosen with Ctrl+O. Only
-// the fields the files answer change, each as an edit the user can take back
-// with that field's Undo; a drop that cannot be read is refused with a
-// warning and the page stays as it was. What a fill read is handed on
-// (filled), for the set's .sfv.
+// the fields the files answer change (disc_page_answers), each text field as
+// an edit the user can take back with that field's Undo; the option buttons
+// of a choice are set as a click would set them. A drop that cannot be read
+// is refused with a warning and the page stays as it was. What a fill read
+// is handed on (filled), for the set's .sfv.
 #pragma once
 
 #include "disc_files.h"
-#include "field_binding.h"
-#include "refusal.h"
+#include "outcome.h"
 
 #include <QObject>
 #include <QStringList>
@@ -40,8 +40,6 @@ signals:
 private:
     void fill_dropped(const QList<QUrl>& urls);
     void fill(const QStringList& paths);
-    void set_text(std::string DiscInfo::*field, const QString& text);
-    void choose(const FieldBinding& option);
     void refuse(const Refusal& refusal);
     QString page_caption() const;
 

@@ -1,6 +1,7 @@
 #include "disc_sfv.h"
 
 #include "refusal_message.h"
+#include "sfv_answers.h"
 #include "sfv_work.h"
 
 #include <QAction>
@@ -27,11 +28,6 @@ QString file_name(const fs::path& path)
 std::string no_parts_beside(const fs::path& sfv)
 {
     return "No archive parts came with " + sfv.filename().string() + ", and there are none beside it.";
-}
-
-QString parts_count(std::size_t parts)
-{
-    return parts == 1 ? QStringLiteral("1 part") : QStringLiteral("%1 parts").arg(parts);
 }
 
 void inform(QWidget* page, QMessageBox::Icon icon, const QString& title, const QStringList& lines)
@@ -80,37 +76,28 @@ void DiscSfv::check(const fs::path& sfv, const std::optional<release_files::Arch
     if (!set)
         return show_refusal(page_, check_title(), {no_parts_beside(sfv)}, QStringLiteral("Nothing was checked."));
     const std::vector<fs::path> parts = set->part_files;
-    work_.run<OrRefusal<SfvCheck>>(
+    work_.run<Outcome<SfvCheck>>(
         check_title(), parts,
         [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
             return release_files::check_sfv(sfv, parts, progress, stop);
         },
-        [this, sfv_name, count = parts.size()](const OrRefusal<SfvCheck>& check) {
-            report_check(check, sfv_name, count);
+        [this, sfv_name, count = parts.size()](const Outcome<SfvCheck>& check) {
+            show(check_answer(check, disc_, sfv_name, count), check_title());
         });
 }
 
-void DiscSfv::report_check(const OrRefusal<SfvCheck>& check, const QString& sfv_name, std::size_t parts)
+void DiscSfv::show(const SfvAnswer& answer, const QString& title)
 {
-    if (!check)
-        return show_refusal(page_, check_title(), check.refusal(),
-                            QStringLiteral("Disc %1 Info stays filled; the parts were not checked.").arg(disc_ + 1));
-    if (check->cancelled)
-        return;
-    if (check->problems.empty())
-        return inform(page_, QMessageBox::Information, check_title(),
-                      {parts == 1 ? QStringLiteral("The 1 part matches %1.").arg(sfv_name)
-                                  : QStringLiteral("All %1 match %2.").arg(parts_count(parts), sfv_name)});
-    QStringList lines;
-    for (const std::string& problem : check->problems)
-        lines << QString::fromStdString(problem);
-    inform(page_, QMessageBox::Warning, check_title(), lines);
+    switch (answer.kind) {
+    case SfvAnswer::Kind::none: return;
+    case SfvAnswer::Kind::information: return inform(page_, QMessageBox::Information, title, answer.lines);
+    case SfvAnswer::Kind::warning: return inform(page_, QMessageBox::Warning, title, answer.lines);
+    case SfvAnswer::Kind::refusal: return show_refusal(page_, title, answer.refusal, answer.unchanged);
+    }
 }
 
 void DiscSfv::write()
 {
-    if (work_.busy())
-        return;  // asked nothing it would not then do
     if (!set_)
         return show_refusal(page_, write_title(), {"Disc " + std::to_string(disc_ + 1) + " Info has not been filled "
                                                    "from an archive set: drop its parts here, or press Ctrl+O, first."},
@@ -122,25 +109,14 @@ void DiscSfv::write()
     const QString sfv_name = file_name(sfv);
     if (replaced && !replace_asked(sfv_name))
         return;
-    work_.run<OrRefusal<SfvWritten>>(
+    work_.run<Outcome<SfvWritten>>(
         write_title(), parts,
         [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
             return release_files::write_sfv(sfv, parts, progress, stop);
         },
-        [this, sfv_name, replaced](const OrRefusal<SfvWritten>& written) {
-            report_write(written, sfv_name, replaced);
+        [this, sfv_name, replaced](const Outcome<SfvWritten>& written) {
+            show(write_answer(written, sfv_name, replaced), write_title());
         });
-}
-
-void DiscSfv::report_write(const OrRefusal<SfvWritten>& written, const QString& sfv_name, bool replaced)
-{
-    if (!written)
-        return show_refusal(page_, write_title(), written.refusal(),
-                            replaced ? QStringLiteral("%1 is as it was.").arg(sfv_name)
-                                     : QStringLiteral("Nothing was written."));
-    if (!written->cancelled)
-        inform(page_, QMessageBox::Information, write_title(),
-               {QStringLiteral("Wrote %1 for the %2.").arg(sfv_name, parts_count(written->parts))});
 }
 
 bool DiscSfv::replace_asked(const QString& sfv_name)

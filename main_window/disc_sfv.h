@@ -7,9 +7,7 @@
 #pragma once
 
 #include "disc_files.h"
-#include "refusal.h"
-#include "sfv_check.h"
-#include "sfv_write.h"
+#include "outcome.h"
 
 #include <QObject>
 #include <QString>
@@ -23,6 +21,7 @@ class QWidget;
 namespace relwiz {
 
 class SfvWork;
+struct SfvAnswer;
 
 class DiscSfv : public QObject {
     Q_OBJECT
@@ -38,15 +37,13 @@ public:
     // against the .sfv among the files.
     void take_fill(const release_files::DiscFiles& files);
 
-    // The set's .sfv written beside its parts. Like the check, it is not
-    // started while other .sfv work runs (for at most the half second before
-    // that work's dialog shows and holds the window).
+    // The set's .sfv written beside its parts; like the check, after any
+    // other .sfv work that runs.
     void write();
 
 private:
     void check(const std::filesystem::path& sfv, const std::optional<release_files::ArchiveSet>& set);
-    void report_check(const OrRefusal<release_files::SfvCheck>& check, const QString& sfv_name, std::size_t parts);
-    void report_write(const OrRefusal<release_files::SfvWritten>& written, const QString& sfv_name, bool replaced);
+    void show(const SfvAnswer& answer, const QString& title);
     bool replace_asked(const QString& sfv_name);
     QString check_title() const;
     QString write_title() const;

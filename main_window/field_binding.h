@@ -33,4 +33,19 @@ using FieldBinding = std::variant<
     OptionValue<DiscInfo, YesNoChoice>,
     OptionValue<DiscInfo, ImageFormat>>;
 
+// A field of a disc's record, whatever its type.
+using DiscField = std::variant<std::string DiscInfo::*, ImageFormat DiscInfo::*, YesNoChoice DiscInfo::*>;
+
+// Whether an input bound so feeds `field`: its text, or a value of its choice.
+constexpr bool feeds_field(const FieldBinding& binding, const DiscField& field)
+{
+    if (const auto* text = std::get_if<std::string DiscInfo::*>(&binding))
+        return field == DiscField(*text);
+    if (const auto* format = std::get_if<OptionValue<DiscInfo, ImageFormat>>(&binding))
+        return field == DiscField(format->field);
+    if (const auto* answer = std::get_if<OptionValue<DiscInfo, YesNoChoice>>(&binding))
+        return field == DiscField(answer->field);
+    return false;
+}
+
 }  // namespace relwiz

@@ -46,7 +46,7 @@ bool FileDrop::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-OrRefusal<QStringList> local_paths(const QList<QUrl>& urls)
+Outcome<QStringList> local_paths(const QList<QUrl>& urls)
 {
     QStringList paths;
     for (const QUrl& url : urls) {

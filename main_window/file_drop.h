@@ -3,7 +3,7 @@
 // Qt's own handling.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <QObject>
 #include <QPoint>
@@ -36,6 +36,6 @@ private:
 
 // The local files the addresses stand for, or a refusal naming the first
 // address that is no local file (a web address, say).
-OrRefusal<QStringList> local_paths(const QList<QUrl>& urls);
+Outcome<QStringList> local_paths(const QList<QUrl>& urls);
 
 }  // namespace relwiz

@@ -2,7 +2,7 @@
 #include "accessibility.h"
 #include "main_form.h"
 #include "relwiz_version.h"
-#include "save_sheet.h"
+#include "file_replacement.h"
 
 #include <QApplication>
 

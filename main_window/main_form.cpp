@@ -227,7 +227,7 @@ void MainForm::create_nfo()
     const SaveOffer* chosen = offers.size() == 1 ? &offers.front() : ask_save_encoding(this, sheet, offers, came_in_);
     if (!chosen)
         return;
-    if (const OrRefusal<> saved = save_sheet(title, chosen->encoded.bytes); !saved)
+    if (const Outcome<> saved = save_sheet(title, chosen->encoded.bytes); !saved)
         show_refusal(this, QStringLiteral("Create .nfo!"), saved.refusal(),
                      QStringLiteral("The preview and the form are unchanged."));
 }

@@ -44,7 +44,7 @@ void NfoImport::choose_and_insert()
 
 void NfoImport::insert_file(const QString& path, QTextCursor at)
 {
-    const OrRefusal<ReadText> read = read_nfo_file(path);
+    const Outcome<ReadText> read = read_nfo_file(path);
     if (!read)
         return refuse(read.refusal());
     at.insertText(read->text);
@@ -57,7 +57,7 @@ void NfoImport::insert_dropped(const QList<QUrl>& urls, QPoint position)
 {
     if (urls.size() != 1)
         return refuse({"Drop one .nfo file at a time.", {}});
-    const OrRefusal<QStringList> paths = local_paths(urls);
+    const Outcome<QStringList> paths = local_paths(urls);
     if (!paths)
         return refuse(paths.refusal());
     insert_file(paths->first(), box_->cursorForPosition(position));

@@ -7,7 +7,7 @@
 // in the code page it came in.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 #include "text_encoding.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 // How the window says that a command left everything as it was.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <QString>
 

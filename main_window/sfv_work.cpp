@@ -27,16 +27,20 @@ SfvWork::~SfvWork()
     thread_.request_stop();  // the jthread joins as it goes; what it still posts goes with this object
 }
 
-bool SfvWork::start(const QString& title, std::vector<std::filesystem::path> parts, Work work,
-                    std::function<void()> done)
+void SfvWork::enqueue(Job job)
 {
-    if (busy_)
-        return false;
-    busy_ = true;
-    parts_ = std::move(parts);
+    if (running_)
+        waiting_.push_back(std::move(job));
+    else
+        start(std::move(job));
+}
+
+void SfvWork::start(Job job)
+{
+    running_ = std::move(job);
     // Window-modal once shown: the window repaints, but takes no other command until the work is over.
     dialog_ = new QProgressDialog(QString(), QStringLiteral("Cancel"), 0, bar_steps, window_);
-    dialog_->setWindowTitle(title);
+    dialog_->setWindowTitle(running_->title);
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(dialog_delay_ms);
     dialog_->setMinimumWidth(360);  // room for a part's name, so the dialog does not grow as they change
@@ -46,14 +50,13 @@ bool SfvWork::start(const QString& title, std::vector<std::filesystem::path> par
         thread_.request_stop();
         dialog_->hide();
     });
-    thread_ = std::jthread([this, work = std::move(work), done = std::move(done)](std::stop_token stop) {
+    thread_ = std::jthread([this, work = running_->work](std::stop_token stop) {
         // Both posted in order, so the last progress is shown before the end.
         work([this](const release_files::PartsProgress& progress) {
             QMetaObject::invokeMethod(this, [this, progress] { show_progress(progress); }, Qt::QueuedConnection);
         }, stop);
-        QMetaObject::invokeMethod(this, [this, done] { finish(done); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &SfvWork::finish, Qt::QueuedConnection);
     });
-    return true;
 }
 
 void SfvWork::show_progress(const release_files::PartsProgress& progress)
@@ -61,10 +64,11 @@ void SfvWork::show_progress(const release_files::PartsProgress& progress)
     if (!dialog_ || thread_.get_stop_token().stop_requested())
         return;
     const QLocale locale;
+    const std::vector<std::filesystem::path>& parts = running_->parts;
     dialog_->setLabelText(QStringLiteral("Reading %1 (part %2 of %3)\n%4 of %5")
-                              .arg(part_name(parts_.at(progress.part)))
+                              .arg(part_name(parts.at(progress.part)))
                               .arg(progress.part + 1)
-                              .arg(parts_.size())
+                              .arg(parts.size())
                               .arg(locale.formattedDataSize(static_cast<qint64>(progress.bytes_done)),
                                    locale.formattedDataSize(static_cast<qint64>(progress.bytes_total))));
     const double done = progress.bytes_total ? double(progress.bytes_done) / double(progress.bytes_total) : 1.0;
@@ -72,7 +76,7 @@ void SfvWork::show_progress(const release_files::PartsProgress& progress)
     dialog_->setValue(static_cast<int>(std::min(done, 1.0) * bar_steps));
 }
 
-void SfvWork::finish(const std::function<void()>& done)
+void SfvWork::finish()
 {
     thread_.join();  // the work posted this as its last deed: it is over, or all but
     if (dialog_) {
@@ -80,9 +84,13 @@ void SfvWork::finish(const std::function<void()>& done)
         dialog_->hide();
         dialog_->deleteLater();  // not now: this may run inside the dialog's own setValue
     }
-    busy_ = false;
-    parts_.clear();
-    done();
+    running_->done();  // still running_ meanwhile: work asked for while its answer shows waits
+    running_.reset();
+    if (!waiting_.empty()) {
+        Job next = std::move(waiting_.front());
+        waiting_.pop_front();
+        start(std::move(next));
+    }
 }
 
 }  // namespace relwiz

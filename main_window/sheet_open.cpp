@@ -44,7 +44,7 @@ void SheetOpen::open_dropped(const QList<QUrl>& urls)
 {
     if (urls.size() != 1)
         return refuse({"Drop one sheet at a time."});
-    const OrRefusal<QStringList> paths = local_paths(urls);
+    const Outcome<QStringList> paths = local_paths(urls);
     if (!paths)
         return refuse(paths.refusal());
     open(paths->first());
@@ -52,18 +52,18 @@ void SheetOpen::open_dropped(const QList<QUrl>& urls)
 
 void SheetOpen::open(const QString& path)
 {
-    const OrRefusal<ReadText> file = read_sheet_file(path);
+    const Outcome<ReadText> file = read_sheet_file(path);
     if (!file)
         return refuse(file.refusal());
-    const SheetReading reading = read_sheet(file->text.toStdString());
-    if (!reading.sheet)
+    const Outcome<ReleaseSheet> reading = read_sheet(file->text.toStdString());
+    if (!reading)
         return refuse({QStringLiteral("\"%1\" is not a sheet that Relwiz 2000 writes.")
                            .arg(QDir::toNativeSeparators(path))
                            .toStdString(),
-                       "line " + std::to_string(reading.line) + ": " + reading.expected});
+                       reading.refusal().message});
     if (!form_is_as_it_started() && !may_replace_form(path))
         return;
-    write_release_sheet(controls_, *reading.sheet);
+    write_release_sheet(controls_, *reading);
     preview_box_->replace_text(file->text);
     emit opened(file->read_as);
 }

@@ -8,7 +8,7 @@
 // refused, with its first line that differs, and nothing changes.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 #include "release_sheet.h"
 #include "text_encoding.h"
 

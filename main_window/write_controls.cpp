@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace relwiz {
 namespace {
 
@@ -66,6 +68,16 @@ void write_release_sheet(const ControlIndex& controls, const ReleaseSheet& sheet
 {
     for (const BoundControl& input : controls.bound_controls())
         std::visit(InputWriter(sheet, input), input.feeds);
+}
+
+void write_fields(const ControlIndex& controls, int disc, const DiscInfo& values, std::span<const DiscField> fields)
+{
+    ReleaseSheet sheet;
+    sheet.discs[static_cast<std::size_t>(disc)] = values;
+    for (const BoundControl& input : controls.bound_controls())
+        if (input.disc == disc
+            && std::ranges::any_of(fields, [&input](const DiscField& field) { return feeds_field(input.feeds, field); }))
+            std::visit(InputWriter(sheet, input), input.feeds);
 }
 
 void type_over(QWidget* input, const QString& text)

@@ -2,7 +2,10 @@
 // from reading them: every input shows the field its design row names.
 #pragma once
 
+#include "field_binding.h"
 #include "release_sheet.h"
+
+#include <span>
 
 class QString;
 class QWidget;
@@ -16,6 +19,11 @@ class ControlIndex;
 // of the group's set when the field is unset. read_release_sheet then gives
 // `sheet` back.
 void write_release_sheet(const ControlIndex& controls, const ReleaseSheet& sheet);
+
+// The inputs of disc page `disc` (0 to 5) that feed one of `fields` take
+// their values from `values`, as write_release_sheet writes them; the
+// page's other inputs stay as they are.
+void write_fields(const ControlIndex& controls, int disc, const DiscInfo& values, std::span<const DiscField> fields);
 
 // `text` typed over what a text box or combo box holds, so that its own
 // Undo brings back what the user had; a sheet box's text replaced as one

@@ -171,8 +171,7 @@ std::optional<bool> arj_volume_goes_on(std::string_view head)
     return (head[8] & 0x04) != 0;
 }
 
-OrRefusal<LastPartSays> read_last_part(std::string_view format, const std::filesystem::path& part,
-                                       std::uint64_t& bytes_read)
+Outcome<LastPartSays> read_last_part(std::string_view format, const std::filesystem::path& part)
 {
     const auto reader = std::ranges::find(end_readers, format, &EndReader::format);
     if (reader == std::end(end_readers))
@@ -183,7 +182,6 @@ OrRefusal<LastPartSays> read_last_part(std::string_view format, const std::files
         return cannot_read(name, file.problem().reason());
     std::string bytes(std::min<std::uint64_t>(reader->bytes, file.size()), '\0');
     bytes.resize(file.read_at(reader->at_start ? 0 : file.size() - bytes.size(), bytes));
-    bytes_read += file.bytes_read();
     if (file.problem())
         return cannot_read(name, file.problem().reason());
     return reader->says(bytes);

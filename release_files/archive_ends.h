@@ -6,7 +6,7 @@
 // what the format's documentation describes.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -45,12 +45,10 @@ std::optional<std::uint32_t> zip_part_number(std::string_view tail);
 std::optional<bool> arj_volume_goes_on(std::string_view head);
 
 // What the last part of a set of the format (".rar", ".zip", ...) says;
-// nothing for a format whose parts do not tell. Adds to bytes_read what it
-// read. Refused when the part cannot be read.
+// nothing for a format whose parts do not tell. Refused when the part cannot
+// be read.
 //
-//     std::uint64_t read = 0;
-//     read_last_part(".rar", "/d/game.r04", read)->goes_on   // true: game.r05 should follow
-OrRefusal<LastPartSays> read_last_part(std::string_view format, const std::filesystem::path& part,
-                                       std::uint64_t& bytes_read);
+//     read_last_part(".rar", "/d/game.r04")->goes_on   // true: game.r05 should follow
+Outcome<LastPartSays> read_last_part(std::string_view format, const std::filesystem::path& part);
 
 }  // namespace relwiz::release_files

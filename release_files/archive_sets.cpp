@@ -209,7 +209,7 @@ std::optional<Refusal> not_one_whole_set(const std::vector<Part>& parts, const P
 
 // set with the parts, given in the archiver's order, and their sizes; refused when
 // the format cuts its parts at one size and a part before the last differs from the first.
-OrRefusal<ArchiveSet> sized_in_order(const std::vector<Part>& parts, ArchiveSet set)
+Outcome<ArchiveSet> sized_in_order(const std::vector<Part>& parts, ArchiveSet set)
 {
     const Part& first = parts.front();
     for (const Part& part : parts) {
@@ -242,7 +242,7 @@ std::vector<std::string> archive_part_patterns()
     return patterns;
 }
 
-OrRefusal<ArchiveSet> archive_set_of(std::vector<PartFile> files)
+Outcome<ArchiveSet> archive_set_of(std::vector<PartFile> files)
 {
     std::vector<Part> parts;
     for (PartFile& file : files) {
@@ -263,7 +263,7 @@ OrRefusal<ArchiveSet> archive_set_of(std::vector<PartFile> files)
     return sized_in_order(parts, std::move(set));
 }
 
-OrRefusal<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts, std::uint64_t& bytes_read)
+Outcome<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts)
 {
     std::vector<PartFile> files;
     files.reserve(parts.size());
@@ -273,11 +273,11 @@ OrRefusal<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts,
             return cannot_read(path.filename().string(), status.problem.reason());
         files.push_back({std::move(path), status.size});
     }
-    OrRefusal<ArchiveSet> set = archive_set_of(std::move(files));
+    Outcome<ArchiveSet> set = archive_set_of(std::move(files));
     if (!set || set->part_files.empty())
         return set;
     const std::string last = set->part_files.back().filename().string();
-    const OrRefusal<LastPartSays> says = read_last_part(set->format, set->part_files.back(), bytes_read);
+    const Outcome<LastPartSays> says = read_last_part(set->format, set->part_files.back());
     if (!says)
         return says.refusal();
     // The next place in the set, as the archiver would name it: after the last RAR or ARJ volume, the .zip's z-part.

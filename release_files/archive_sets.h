@@ -8,7 +8,7 @@
 // part. A set's parts share one stem, one scheme and one width of number.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -46,17 +46,16 @@ struct PartFile {
 // not as large as the first.
 //
 //     archive_set_of(std::vector<PartFile>{{"g.z01", 10}, {"g.zip", 4}})->part_files   // {"g.z01", "g.zip"}
-OrRefusal<ArchiveSet> archive_set_of(std::vector<PartFile> parts);
+Outcome<ArchiveSet> archive_set_of(std::vector<PartFile> parts);
 
 // Sizes each part from the file system, without opening it (a set may have
 // hundreds), and returns archive_set_of them; then reads what the last part
-// says of parts after it (archive_ends.h), adding what it read to
-// bytes_read. Refused as archive_set_of is, for a part that is not a regular
-// file or cannot be read, or when the last part says a part after it exists.
+// says of parts after it (archive_ends.h). Refused as archive_set_of is, for
+// a part that is not a regular file or cannot be read, or when the last part
+// says a part after it exists.
 //
-//     std::uint64_t read = 0;
-//     read_archive_set({"/d/g.rar", "/d/g.r00"}, read).refusal().message
+//     read_archive_set({"/d/g.rar", "/d/g.r00"}).refusal().message
 //         // "g.r01 is missing: g.r00 says the archive goes on."
-OrRefusal<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts, std::uint64_t& bytes_read);
+Outcome<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts);
 
 }  // namespace relwiz::release_files

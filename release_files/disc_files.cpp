@@ -37,16 +37,16 @@ FilesByKind by_kind(std::vector<fs::path> files)
 }
 
 // The files dropped by kind; a .sfv without parts brings the parts of its folder.
-OrRefusal<FilesByKind> files_by_kind(const std::vector<fs::path>& dropped)
+Outcome<FilesByKind> files_by_kind(const std::vector<fs::path>& dropped)
 {
-    OrRefusal<std::vector<fs::path>> files = files_of_drop(dropped);
+    Outcome<std::vector<fs::path>> files = files_of_drop(dropped);
     if (!files)
         return files.refusal();
     FilesByKind kinds = by_kind(*std::move(files));
     if (!kinds.parts.empty() || kinds.sfvs.empty())
         return kinds;
     const fs::path& sfv = kinds.sfvs.front();
-    OrRefusal<std::vector<fs::path>> beside = files_of_drop({sfv.has_parent_path() ? sfv.parent_path() : "."});
+    Outcome<std::vector<fs::path>> beside = files_of_drop({sfv.has_parent_path() ? sfv.parent_path() : "."});
     if (!beside)
         return beside.refusal();
     kinds.parts = by_kind(*std::move(beside)).parts;
@@ -64,26 +64,26 @@ std::optional<fs::path> sfv_for(const std::vector<fs::path>& sfvs, const std::op
 
 }  // namespace
 
-OrRefusal<DiscFiles> read_disc_files(const std::vector<fs::path>& dropped)
+Outcome<DiscFiles> read_disc_files(const std::vector<fs::path>& dropped)
 {
-    OrRefusal<FilesByKind> files = files_by_kind(dropped);
+    Outcome<FilesByKind> files = files_by_kind(dropped);
     if (!files)
         return files.refusal();
     if (files->images.empty() && files->parts.empty())
         return nothing_recognised();
 
     DiscFiles found;
-    const OrRefusal<std::optional<ImageSource>> source = find_image_source(files->images);
+    const Outcome<std::optional<ImageSource>> source = find_image_source(files->images);
     if (!source)
         return source.refusal();
     if (*source) {
-        OrRefusal<DiscImage> image = read_disc_image(**source, found.image_bytes_read);
+        Outcome<DiscImage> image = read_disc_image(**source);
         if (!image)
             return image.refusal();
         found.image = *std::move(image);
     }
     if (!files->parts.empty()) {
-        OrRefusal<ArchiveSet> archive = read_archive_set(files->parts, found.archive_bytes_read);
+        Outcome<ArchiveSet> archive = read_archive_set(files->parts);
         if (!archive)
             return archive.refusal();
         found.archive = *std::move(archive);

@@ -18,7 +18,6 @@
 #include "archive_sets.h"
 #include "disc_image.h"
 
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -32,13 +31,11 @@ struct DiscFiles {
     // The .sfv among the files; of several, the one named after the set
     // ("game.sfv"), else the first by name. Not read here.
     std::optional<std::filesystem::path> sfv;
-    std::uint64_t image_bytes_read = 0;
-    std::uint64_t archive_bytes_read = 0;  // of the last part, the one read at all
 };
 
 // dropped: files and folders as the user dropped or chose them; a folder
 // stands for the files directly in it.
-OrRefusal<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped);
+Outcome<DiscFiles> read_disc_files(const std::vector<std::filesystem::path>& dropped);
 
 // The names of the files read_disc_files takes, as file-name patterns for a
 // file dialog: the images', the archive parts', then "*.sfv".

@@ -6,7 +6,7 @@
 
 namespace relwiz::release_files {
 
-OrRefusal<DiscImage> read_disc_image(const ImageSource& source, std::uint64_t& bytes_read)
+Outcome<DiscImage> read_disc_image(const ImageSource& source)
 {
     DiscImage image{source.file_name, 0, source.bin_cue, std::nullopt, false};
     std::uint64_t sectors = 0;
@@ -25,7 +25,6 @@ OrRefusal<DiscImage> read_disc_image(const ImageSource& source, std::uint64_t& b
             image.volume_label = read_volume_label(file, layout);
             label_read = true;
         }
-        bytes_read += file.bytes_read();
         if (file.problem())
             return cannot_read(name, file.problem().reason());
     }

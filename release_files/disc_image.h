@@ -24,11 +24,9 @@ inline constexpr std::uint64_t sectors_of_74_minutes = 333'000;
 
 // Sectors are counted file by file, each with its own layout (an audio
 // track's are 2352 bytes); the label is read from the first file whose
-// layout carries a file system. Adds to bytes_read what was read of the
-// image. Refused when one of its files cannot be read.
+// layout carries a file system. Refused when one of its files cannot be read.
 //
-//     std::uint64_t read = 0;
-//     read_disc_image(*source, read)->volume_label   // "GAME_CD1"; read: 6144
-OrRefusal<DiscImage> read_disc_image(const ImageSource& source, std::uint64_t& bytes_read);
+//     read_disc_image(*source)->volume_label   // "GAME_CD1"
+Outcome<DiscImage> read_disc_image(const ImageSource& source);
 
 }  // namespace relwiz::release_files

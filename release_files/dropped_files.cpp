@@ -30,7 +30,7 @@ std::error_code add_files_of(const fs::path& path, std::vector<fs::path>& files)
 
 }  // namespace
 
-OrRefusal<std::vector<fs::path>> files_of_drop(const std::vector<fs::path>& dropped)
+Outcome<std::vector<fs::path>> files_of_drop(const std::vector<fs::path>& dropped)
 {
     std::vector<fs::path> files;
     for (const fs::path& path : dropped) {

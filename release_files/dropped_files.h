@@ -2,7 +2,7 @@
 // inside each dropped folder (not its subfolders), sorted and each once.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -15,6 +15,6 @@ namespace relwiz::release_files {
 inline constexpr std::size_t max_dropped_files = 10'000;
 
 // Refused for more than max_dropped_files, or a folder that cannot be listed.
-OrRefusal<std::vector<std::filesystem::path>> files_of_drop(const std::vector<std::filesystem::path>& dropped);
+Outcome<std::vector<std::filesystem::path>> files_of_drop(const std::vector<std::filesystem::path>& dropped);
 
 }  // namespace relwiz::release_files

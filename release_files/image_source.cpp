@@ -45,7 +45,7 @@ std::optional<fs::path> file_named_by_cue(const fs::path& cue, const std::string
     return found;
 }
 
-OrRefusal<ImageSource> source_named_by_cue(const fs::path& cue)
+Outcome<ImageSource> source_named_by_cue(const fs::path& cue)
 {
     const std::string cue_name = cue.filename().string();
     RegularFile file(cue);
@@ -84,7 +84,7 @@ std::vector<std::string> image_file_patterns()
     return patterns;
 }
 
-OrRefusal<std::optional<ImageSource>> find_image_source(const std::vector<fs::path>& image_files)
+Outcome<std::optional<ImageSource>> find_image_source(const std::vector<fs::path>& image_files)
 {
     struct FoundImage {
         fs::path dropped;  // what the user dropped for it, and what a refusal names: the .cue for a cue's image
@@ -94,7 +94,7 @@ OrRefusal<std::optional<ImageSource>> find_image_source(const std::vector<fs::pa
     for (const fs::path& file : image_files) {
         if (!has_extension(file, ".cue"))
             continue;
-        OrRefusal<ImageSource> source = source_named_by_cue(file);
+        Outcome<ImageSource> source = source_named_by_cue(file);
         if (!source)
             return source.refusal();
         images.push_back({file, *std::move(source)});

@@ -3,7 +3,7 @@
 // image; any second image means files of two discs were dropped.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 #include "sector_layout.h"
 
 #include <filesystem>
@@ -39,6 +39,6 @@ std::vector<std::string> image_file_patterns();
 // as the one file of that folder whose name differs only in letter case.
 //
 //     find_image_source({"/d/game.cue", "/d/game.bin"})->value().files[0].path   // "/d/game.bin"
-OrRefusal<std::optional<ImageSource>> find_image_source(const std::vector<std::filesystem::path>& image_files);
+Outcome<std::optional<ImageSource>> find_image_source(const std::vector<std::filesystem::path>& image_files);
 
 }  // namespace relwiz::release_files

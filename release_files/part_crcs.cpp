@@ -99,8 +99,8 @@ std::uint64_t total_size(std::span<const std::filesystem::path> parts)
 
 }  // namespace
 
-OrRefusal<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, const PartsProgressCallback& progress,
-                              std::stop_token cancel)
+Outcome<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, const PartsProgressCallback& progress,
+                            std::stop_token cancel)
 {
     const std::uint64_t total = total_size(parts);
     Reading reading(parts, cancel);
@@ -123,9 +123,9 @@ OrRefusal<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, cons
     if (reading.refusal)
         return *reading.refusal;
     if (cancel.stop_requested())
-        return PartCrcs{{}, true};
+        return cancelled;
     report();
-    return PartCrcs{std::move(reading.crcs), false};
+    return std::move(reading.crcs);
 }
 
 }  // namespace relwiz::release_files

@@ -10,7 +10,7 @@
 // or loaded whole.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -35,22 +35,21 @@ struct PartsProgress {
 // 50 ms while they are read, and once with every byte done when all were.
 using PartsProgressCallback = std::function<void(const PartsProgress&)>;
 
-struct PartCrcs {
-    std::vector<std::uint32_t> crcs;  // one per part, in the parts' order; empty when cancelled
-    bool cancelled = false;
-};
+// One CRC-32 per part, in the parts' order.
+using PartCrcs = std::vector<std::uint32_t>;
 
-// Reads every part and returns their CRC-32s. Blocks the calling thread
-// until done: the window calls it from a thread of its own. A stop requested
-// on cancel is seen between two blocks, within microseconds, and every
-// thread is gone when the call returns. Refused, naming the part and the
-// system's reason, when a part is not a regular file or cannot be read.
+// Reads every part and returns their CRC-32s, or cancelled. Blocks the
+// calling thread until done: the window calls it from a thread of its own.
+// A stop requested on cancel is seen between two blocks, within
+// microseconds, and every thread is gone when the call returns. Refused,
+// naming the part and the system's reason, when a part is not a regular
+// file or cannot be read.
 //
 //     std::stop_source cancel;   // the Cancel button calls cancel.request_stop()
 //     const auto read = part_crcs(parts, [](const PartsProgress& p) { show(p); }, cancel.get_token());
-//     if (!read)          show(read.refusal());       // "Cannot read game.r03: Input/output error."
-//     else if (!read->cancelled)  use(read->crcs);
-OrRefusal<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, const PartsProgressCallback& progress,
-                              std::stop_token cancel);
+//     if (read)                show(*read);
+//     else if (read.refused()) show(read.refusal());   // "Cannot read game.r03: Input/output error."
+Outcome<PartCrcs> part_crcs(std::span<const std::filesystem::path> parts, const PartsProgressCallback& progress,
+                            std::stop_token cancel);
 
 }  // namespace relwiz::release_files

@@ -3,7 +3,7 @@
 // their folders, and gives the reason.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,5 @@
 #include "sector_layout.h"
 
-#include "regular_file.h"
 #include "volume_descriptors.h"
 
 #include <array>
@@ -8,7 +7,7 @@
 
 namespace relwiz::release_files {
 
-SectorLayout sniff_sector_layout(RegularFile& image)
+SectorLayout sniff_sector_layout(ByteSource& image)
 {
     // Sector 16 holds the first volume descriptor, so every data track has a sector there.
     constexpr std::uint32_t raw_size = 2352;

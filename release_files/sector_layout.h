@@ -3,11 +3,11 @@
 // correction; a cooked one (an .iso's) is those 2048 bytes alone.
 #pragma once
 
+#include "byte_source.h"
+
 #include <cstdint>
 
 namespace relwiz::release_files {
-
-class RegularFile;
 
 struct SectorLayout {
     std::uint32_t sector_size = 2048;
@@ -24,6 +24,6 @@ inline constexpr SectorLayout cooked_sectors{2048, 0, true};
 //
 //     RegularFile bin("game.bin");
 //     sniff_sector_layout(bin).sector_size;   // 2352
-SectorLayout sniff_sector_layout(RegularFile& image);
+SectorLayout sniff_sector_layout(ByteSource& image);
 
 }  // namespace relwiz::release_files

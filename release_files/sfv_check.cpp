@@ -47,18 +47,16 @@ std::vector<std::string> problems_of(const SfvFile& sfv, std::string_view sfv_na
 
 }  // namespace
 
-OrRefusal<SfvCheck> check_sfv(const std::filesystem::path& sfv, std::span<const std::filesystem::path> parts,
-                              const PartsProgressCallback& progress, std::stop_token cancel)
+Outcome<SfvCheck> check_sfv(const std::filesystem::path& sfv, std::span<const std::filesystem::path> parts,
+                            const PartsProgressCallback& progress, std::stop_token cancel)
 {
-    const OrRefusal<SfvFile> said = read_sfv_file(sfv);
+    const Outcome<SfvFile> said = read_sfv_file(sfv);
     if (!said)
         return said.refusal();
-    const OrRefusal<PartCrcs> read = part_crcs(parts, progress, cancel);
+    const Outcome<PartCrcs> read = part_crcs(parts, progress, cancel);
     if (!read)
-        return read.refusal();
-    if (read->cancelled)
-        return SfvCheck{true, {}};
-    return SfvCheck{false, problems_of(*said, sfv.filename().string(), parts, read->crcs)};
+        return read.failure();
+    return SfvCheck{problems_of(*said, sfv.filename().string(), parts, *read)};
 }
 
 }  // namespace relwiz::release_files

@@ -8,7 +8,6 @@
 namespace relwiz::release_files {
 
 struct SfvCheck {
-    bool cancelled = false;
     // One line per problem, empty when every part matches: the parts in the
     // caller's order, a part whose CRC-32 differs or that the .sfv does not
     // name; then the parts the .sfv names that are not among them; then the
@@ -29,11 +28,11 @@ struct SfvCheck {
 //
 //     std::stop_source cancel;
 //     const auto check = check_sfv("/r/game.sfv", parts, show_progress, cancel.get_token());
-//     if (!check)                       show(check.refusal());
-//     else if (check->cancelled)        ;
+//     if (check.refused())              show(check.refusal());
+//     else if (!check)                  ;   // cancelled
 //     else if (check->problems.empty()) inform("All " + n + " parts match game.sfv.");
 //     else                              warn(join(check->problems, "\n"));
-OrRefusal<SfvCheck> check_sfv(const std::filesystem::path& sfv, std::span<const std::filesystem::path> parts,
-                              const PartsProgressCallback& progress, std::stop_token cancel);
+Outcome<SfvCheck> check_sfv(const std::filesystem::path& sfv, std::span<const std::filesystem::path> parts,
+                            const PartsProgressCallback& progress, std::stop_token cancel);
 
 }  // namespace relwiz::release_files

@@ -69,7 +69,7 @@ SfvFile parse_sfv(std::string_view text)
     return sfv;
 }
 
-OrRefusal<SfvFile> read_sfv_file(const std::filesystem::path& path)
+Outcome<SfvFile> read_sfv_file(const std::filesystem::path& path)
 {
     const std::string name = path.filename().string();
     RegularFile file(path);

@@ -10,7 +10,7 @@
 // unreadable: it is kept, with its number, for the check to name.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 
 #include <chrono>
 #include <cstdint>
@@ -57,8 +57,8 @@ SfvFile parse_sfv(std::string_view text);
 // The .sfv at path, parsed. Refused when it cannot be read, is not a regular
 // file or is larger than any .sfv of a disc's parts (4 MiB).
 //
-//     const OrRefusal<SfvFile> sfv = read_sfv_file("/releases/game/game.sfv");
-OrRefusal<SfvFile> read_sfv_file(const std::filesystem::path& path);
+//     const Outcome<SfvFile> sfv = read_sfv_file("/releases/game/game.sfv");
+Outcome<SfvFile> read_sfv_file(const std::filesystem::path& path);
 
 // The text of an .sfv for entries, as Relwiz 2000 writes it: a comment line
 // naming the program and the time written (UTC), then "name CRC" per entry

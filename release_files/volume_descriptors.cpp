@@ -1,6 +1,5 @@
 #include "volume_descriptors.h"
 
-#include "regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -142,7 +141,7 @@ std::optional<std::string> volume_label_of(std::string_view descriptors)
     return to_utf8(label);
 }
 
-std::optional<std::string> read_volume_label(RegularFile& image, SectorLayout layout)
+std::optional<std::string> read_volume_label(ByteSource& image, SectorLayout layout)
 {
     if (!layout.has_file_system)
         return std::nullopt;

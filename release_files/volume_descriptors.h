@@ -6,6 +6,7 @@
 // primary label carries the whole of it.
 #pragma once
 
+#include "byte_source.h"
 #include "sector_layout.h"
 
 #include <cstddef>
@@ -15,8 +16,6 @@
 #include <string_view>
 
 namespace relwiz::release_files {
-
-class RegularFile;
 
 inline constexpr std::size_t descriptor_size = 2048;
 inline constexpr std::uint64_t first_descriptor_sector = 16;
@@ -37,6 +36,6 @@ std::optional<std::string> volume_label_of(std::string_view descriptors);
 //
 //     RegularFile iso("game.iso");
 //     read_volume_label(iso, cooked_sectors);   // "GAME_CD1"
-std::optional<std::string> read_volume_label(RegularFile& image, SectorLayout layout);
+std::optional<std::string> read_volume_label(ByteSource& image, SectorLayout layout);
 
 }  // namespace relwiz::release_files

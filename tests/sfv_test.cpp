@@ -42,7 +42,7 @@ Paths make(const QDir& dir, const QStringList& files)
 
 // The problems one a line, "all match", or the refusal's message.
 template <typename T>
-QString describe(const relwiz::OrRefusal<T>& outcome)
+QString describe(const relwiz::Outcome<T>& outcome)
 {
     if (!outcome)
         return QString::fromStdString(outcome.refusal().message);
@@ -173,8 +173,8 @@ private slots:
                     stop.request_stop();
             };
             const std::span two_parts(parts.data(), 2);
-            const auto cancelled = writing ? write_sfv(parts[2], two_parts, cancel, stop.get_token())->cancelled
-                                           : check_sfv(parts[2], two_parts, cancel, stop.get_token())->cancelled;
+            const bool cancelled = writing ? write_sfv(parts[2], two_parts, cancel, stop.get_token()).was_cancelled()
+                                           : check_sfv(parts[2], two_parts, cancel, stop.get_token()).was_cancelled();
             QVERIFY2(cancelled && late <= 1, writing ? "write" : "check");
             QCOMPARE(listing(dir), QStringList({"g.r00", "g.rar", "g.sfv"}));
             QCOMPARE(relwiz::testing::file_bytes(dir.filePath("g.sfv")), QByteArray("old"));

@@ -38,10 +38,11 @@ class SfvWindowTest : public QObject {
 
     std::optional<WindowDriver> window;
 
-    void drop(const QString& name)
+    // Onto the frame that fills Disc 1 Info, or another page's.
+    void drop(const QString& name, const QString& page_frame = "Frame4")
     {
         const QUrl url = QUrl::fromLocalFile(QDir::current().absoluteFilePath(name));
-        window->drop(window->control("Frame4"), {url});  // the frame that fills Disc 1 Info
+        window->drop(window->control(page_frame), {url});
     }
 
     QString write_sfv(const QStringList& answers)
@@ -144,15 +145,9 @@ private slots:
     // is free at once, and an older .sfv is as it was.
     void cancel_of_the_progress_dialog()
     {
-        QDir().mkdir("big");
-        const qint64 part_size = qint64(16) << 30;
-        for (const auto& [name, size] : {std::pair{"big/game.rar", part_size}, {"big/game.r00", part_size},
-                                         {"big/game.sfv", qint64(3)}}) {
-            QFile file(name);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
-        }
-
-        const auto work_over = [this] { QTRY_VERIFY(!window->form().findChild<SfvWork*>()->busy()); };
+        make_big_disc();
+        // The progress dialog goes with the work, once it is over.
+        const auto work_over = [this] { QTRY_VERIFY(!window->form().findChild<QProgressDialog*>()); };
         QCOMPARE(window->answering({"Cancel"}, [&] { drop("big"); }, true), "Check Disc 1 parts\n[*Cancel]");
         work_over();
         QCOMPARE(write_sfv({"&Replace", "Cancel"}).section('\n', -2), "Write Disc 1 .sfv\n[*Cancel]");
@@ -160,6 +155,31 @@ private slots:
         QCOMPARE(window->unanswered(), QStringList());  // nothing said after a Cancel
         QCOMPARE(QDir("big").entryList(QDir::Files | QDir::Hidden), QStringList({"game.r00", "game.rar", "game.sfv"}));
         QCOMPARE(file_bytes("big/game.sfv"), QByteArray(3, '\0'));
+    }
+
+    // A check asked for while another runs, before that one's dialog holds
+    // the window, waits its turn: it is neither dropped nor said to fail.
+    void check_waits_for_other_work()
+    {
+        make_big_disc();
+        make_disc(matching);
+        const QString said = window->answering({"Cancel", "OK"}, [&] {
+            drop("big");
+            drop("disc", "Frame8");  // Disc 2 Info
+        }, true);
+        QCOMPARE(said, "Check Disc 1 parts\n[*Cancel]\nCheck Disc 2 parts\nAll 3 parts match game.sfv.\n\n[*OK]");
+    }
+
+private:
+    static void make_big_disc()
+    {
+        QDir().mkdir("big");
+        const qint64 part_size = qint64(16) << 30;
+        for (const auto& [name, size] : {std::pair{"big/game.rar", part_size}, {"big/game.r00", part_size},
+                                         {"big/game.sfv", qint64(3)}}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+        }
     }
 };
 

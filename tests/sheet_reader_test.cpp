@@ -18,8 +18,8 @@ namespace {
 // The sheet of the record `text` reads as, or the refusal as the window shows it.
 std::string recomposed(std::string_view text)
 {
-    const SheetReading reading = read_sheet(text);
-    return reading.sheet ? compose_sheet(*reading.sheet) : "line " + std::to_string(reading.line) + ": " + reading.expected;
+    const Outcome<ReleaseSheet> reading = read_sheet(text);
+    return reading ? compose_sheet(*reading) : reading.refusal().message;
 }
 
 std::string edited(const QString& golden_name, const QString& pattern, const QString& replacement)
@@ -133,13 +133,13 @@ private slots:
                 s.release_group_nfo += pick(group_lines) + (lines > 1 || random() % 2 ? "\r\n" : "");
 
             const std::string sheet = compose_sheet(s);
-            const SheetReading reading = read_sheet(sheet);
-            QVERIFY2(reading.sheet, reading.expected.c_str());
-            RELWIZ_COMPARE_TEXT(compose_sheet(*reading.sheet), sheet);
+            const Outcome<ReleaseSheet> reading = read_sheet(sheet);
+            QVERIFY2(reading, reading.refused() ? reading.refusal().message.c_str() : "");
+            RELWIZ_COMPARE_TEXT(compose_sheet(*reading), sheet);
             // What the sheet does not show is left as the window starts.
-            QVERIFY(s.full_repost == YesNoChoice::Yes || reading.sheet->repost_commences.empty());
+            QVERIFY(s.full_repost == YesNoChoice::Yes || reading->repost_commences.empty());
             for (std::size_t i = std::size_t(s.disc_count); i < max_discs; ++i)
-                QVERIFY(reading.sheet->discs[i].volume_label.empty() && reading.sheet->discs[i].burn_tested == YesNoChoice::None);
+                QVERIFY(reading->discs[i].volume_label.empty() && reading->discs[i].burn_tested == YesNoChoice::None);
         }
     }
 };

@@ -4,6 +4,7 @@
 #include "code_page.h"
 #include "nfo_file.h"
 #include "save_offers.h"
+#include "file_replacement.h"
 #include "save_sheet.h"
 #include "test_support.h"
 
@@ -102,7 +103,7 @@ private slots:
         QFETCH(QString, file_name);
         QFETCH(QString, text);
         QFETCH(TextEncoding, read_as);
-        const OrRefusal<ReadText> decoded = decode_nfo_text(bytes, file_name);
+        const Outcome<ReadText> decoded = decode_nfo_text(bytes, file_name);
         QCOMPARE(decoded ? decoded->text : QString(), text);
         QVERIFY(!decoded || decoded->read_as == read_as);
     }
@@ -146,7 +147,7 @@ private slots:
             ignore_file_size_signal();
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
-            const OrRefusal<> saved = save_sheet(QStringLiteral("Big"), QByteArray(1 << 20, 'x'));
+            const Outcome<> saved = save_sheet(QStringLiteral("Big"), QByteArray(1 << 20, 'x'));
             _exit(saved ? 10 : QString::fromStdString(saved.refusal().detail).contains("too large", Qt::CaseInsensitive) ? 0 : 11);
         }
         int status = 0;

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QByteArrayView bytes(data, qsizetype(size));
     for (const char* name : {"group.nfo", "notes.txt"}) {
-        const OrRefusal<ReadText> read = decode_nfo_text(bytes, QString::fromLatin1(name));
-        const OrRefusal<ReadText> again = decode_nfo_text(bytes, QString::fromLatin1(name));
+        const Outcome<ReadText> read = decode_nfo_text(bytes, QString::fromLatin1(name));
+        const Outcome<ReadText> again = decode_nfo_text(bytes, QString::fromLatin1(name));
         assert(bool(read) == bool(again));
         assert(!read || (read->text == again->text && read->read_as == again->read_as && !read->text.contains(u'\r')));
     }

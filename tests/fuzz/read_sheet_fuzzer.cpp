@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -17,15 +18,17 @@ using namespace relwiz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const SheetReading reading = read_sheet(text);
-    if (!reading.sheet) {
+    const Outcome<ReleaseSheet> reading = read_sheet(text);
+    if (!reading) {
         const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
-        const std::size_t said = reading.expected.find(" was expected here");
-        assert(reading.line >= 1 && reading.line <= lines + 1 && said != std::string::npos && said > 0);
+        const std::string& said = reading.refusal().message;
+        const long line = said.starts_with("line ") ? std::strtol(said.c_str() + 5, nullptr, 10) : 0;
+        const std::size_t expected = said.find(" was expected here");
+        assert(line >= 1 && line <= lines + 1 && expected != std::string::npos && expected > said.find(": ") + 2);
         return 0;
     }
-    const std::string sheet = compose_sheet(*reading.sheet);
-    const SheetReading again = read_sheet(sheet);
-    assert(again.sheet && compose_sheet(*again.sheet) == sheet);
+    const std::string sheet = compose_sheet(*reading);
+    const Outcome<ReleaseSheet> again = read_sheet(sheet);
+    assert(again && compose_sheet(*again) == sheet);
     return 0;
 }

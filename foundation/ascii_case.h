@@ -1,11 +1,12 @@
-// Extensions and cue sheet keywords are matched in any letter case; names
-// and stems are always compared exactly.
+// ASCII letters in either case, whatever the locale: file-name extensions
+// and the keywords of text formats match in any case, as their programs
+// wrote them on DOS and Windows.
 #pragma once
 
 #include <algorithm>
 #include <string_view>
 
-namespace relwiz::release_files {
+namespace relwiz {
 
 inline char ascii_lower(char c)
 {
@@ -27,4 +28,4 @@ inline bool ends_with_ignoring_case(std::string_view text, std::string_view end)
     return text.size() >= end.size() && equals_ignoring_case(text.substr(text.size() - end.size()), end);
 }
 
-}  // namespace relwiz::release_files
+}  // namespace relwiz

@@ -4,7 +4,7 @@
 // sheet readers decide the rest.
 #pragma once
 
-#include "refusal.h"
+#include "outcome.h"
 #include "text_encoding.h"
 
 #include <QByteArray>
@@ -24,7 +24,7 @@ struct ReadText {
 // The bytes of a regular file of at most `largest_mib` MiB: a FIFO or a
 // device is never opened. A refusal names the file by `path`, in quotes:
 // "\"/home/me/group.nfo\" is a folder."
-OrRefusal<QByteArray> read_text_file(const QString& path, int largest_mib);
+Outcome<QByteArray> read_text_file(const QString& path, int largest_mib);
 
 // "\"/home/me/group.nfo\" is not a text file."
 Refusal not_a_text_file(const QString& path);

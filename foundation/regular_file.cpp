@@ -3,18 +3,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 #include <utility>
 
-namespace relwiz::release_files {
+namespace relwiz {
 
 namespace {
-
-FileProblem system_problem(int error)
-{
-    return {FileProblem::Kind::system_error, error};
-}
 
 FileProblem type_problem(mode_t mode)
 {
@@ -22,17 +16,6 @@ FileProblem type_problem(mode_t mode)
 }
 
 }  // namespace
-
-std::string FileProblem::reason() const
-{
-    switch (kind) {
-    case Kind::none: return {};
-    case Kind::system_error: return std::generic_category().message(system_error);
-    case Kind::folder: return "is a folder";
-    case Kind::not_regular_file: return "is not a regular file";
-    }
-    return {};
-}
 
 RegularFile::RegularFile(const std::filesystem::path& path)
 {
@@ -74,7 +57,6 @@ std::size_t RegularFile::read_at(std::uint64_t offset, std::span<char> buffer)
             return 0;
         }
         done += static_cast<std::size_t>(got);
-        bytes_read_ += static_cast<std::uint64_t>(got);
     }
     return done;
 }
@@ -83,7 +65,6 @@ void RegularFile::swap(RegularFile& other) noexcept
 {
     std::swap(descriptor_, other.descriptor_);
     std::swap(size_, other.size_);
-    std::swap(bytes_read_, other.bytes_read_);
     std::swap(problem_, other.problem_);
 }
 
@@ -116,4 +97,4 @@ RegularFileStatus regular_file_status(const std::filesystem::path& path)
     return {static_cast<std::uint64_t>(status.st_size), {}};
 }
 
-}  // namespace relwiz::release_files
+}  // namespace relwiz

@@ -41,10 +41,10 @@ std::optional<QString> as_utf16(QByteArrayView bytes)
 }
 
 // What is wrong with a file that could not be opened or read.
-QString problem_with(const release_files::FileProblem& problem)
+QString problem_with(const FileProblem& problem)
 {
     const QString reason = QString::fromStdString(problem.reason());
-    return problem.kind == release_files::FileProblem::Kind::system_error
+    return problem.kind == FileProblem::Kind::system_error
                ? QStringLiteral("cannot be read: %1").arg(reason)
                : reason;
 }
@@ -67,9 +67,9 @@ bool beyond_ascii(QByteArrayView bytes)
     return std::any_of(bytes.begin(), bytes.end(), [](char byte) { return byte & 0x80; });
 }
 
-OrRefusal<QByteArray> read_text_file(const QString& path, int largest_mib)
+Outcome<QByteArray> read_text_file(const QString& path, int largest_mib)
 {
-    release_files::RegularFile file(QFile::encodeName(path).toStdString());
+    RegularFile file(QFile::encodeName(path).toStdString());
     if (!file.is_open())
         return refused(path, problem_with(file.problem()));
     if (file.size() > std::uint64_t(largest_mib) << 20)

@@ -24,7 +24,7 @@ bool drawn_in_dos_boxes(QByteArrayView bytes)
 
 }  // namespace
 
-OrRefusal<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
+Outcome<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
 {
     if (std::optional<ReadText> marked = text_after_byte_order_mark(bytes))
         return *std::move(marked);
@@ -42,9 +42,9 @@ OrRefusal<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
     return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
 }
 
-OrRefusal<ReadText> read_sheet_file(const QString& path)
+Outcome<ReadText> read_sheet_file(const QString& path)
 {
-    const OrRefusal<QByteArray> bytes = read_text_file(path, largest_sheet_file_mib);
+    const Outcome<QByteArray> bytes = read_text_file(path, largest_sheet_file_mib);
     if (!bytes)
         return bytes.refusal();
     return decode_sheet_text(*bytes, path);

@@ -11,9 +11,9 @@ inline constexpr int largest_nfo_file_mib = 32;
 // is never opened. A refusal names the file by `path`, in quotes:
 // "\"/home/me/group.nfo\" is a folder."
 //
-//     if (const OrRefusal<ReadText> read = read_nfo_file(path))
+//     if (const Outcome<ReadText> read = read_nfo_file(path))
 //         box->insertPlainText(read->text);
-OrRefusal<ReadText> read_nfo_file(const QString& path);
+Outcome<ReadText> read_nfo_file(const QString& path);
 
 // The text of a file's bytes, by the first rule that applies: a UTF-16
 // byte-order mark before UTF-16 text (at least one character below U+0100:
@@ -25,6 +25,6 @@ OrRefusal<ReadText> read_nfo_file(const QString& path);
 // text of a file not read as UTF-16 or after a UTF-8 mark.
 //
 //     decode_nfo_text("\xDB\xDB\r\n", "group.nfo")->text == u"\u2588\u2588\n"
-OrRefusal<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path);
+Outcome<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path);
 
 }  // namespace relwiz

@@ -16,7 +16,7 @@ bool is_dos_art_file(QStringView file_name)
 
 }  // namespace
 
-OrRefusal<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
+Outcome<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
 {
     const QByteArrayView text = without_sauce_record(bytes);
     if (std::optional<ReadText> marked = text_after_byte_order_mark(text))
@@ -34,9 +34,9 @@ OrRefusal<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
     return not_a_text_file(path);
 }
 
-OrRefusal<ReadText> read_nfo_file(const QString& path)
+Outcome<ReadText> read_nfo_file(const QString& path)
 {
-    const OrRefusal<QByteArray> bytes = read_text_file(path, largest_nfo_file_mib);
+    const Outcome<QByteArray> bytes = read_text_file(path, largest_nfo_file_mib);
     if (!bytes)
         return bytes.refusal();
     return decode_nfo_text(*bytes, path);

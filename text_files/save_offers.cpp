@@ -29,7 +29,7 @@ std::optional<EncodedText> as_dos_text(QStringView sheet)
     EncodedText encoded = cp437().encode(sheet);
     if (encoded.unencodable > 0)
         return std::nullopt;
-    const OrRefusal<ReadText> read = decode_nfo_text(encoded.bytes, QStringLiteral("sheet.nfo"));
+    const Outcome<ReadText> read = decode_nfo_text(encoded.bytes, QStringLiteral("sheet.nfo"));
     if (!read || !same_text(read->text, sheet))
         return std::nullopt;
     return encoded;

@@ -10,7 +10,7 @@ inline constexpr int largest_sheet_file_mib = 48;
 
 // The file's text and how it was read; regular files of up to 48 MiB only,
 // and a refusal names the file as read_text_file's do.
-OrRefusal<ReadText> read_sheet_file(const QString& path);
+Outcome<ReadText> read_sheet_file(const QString& path);
 
 // The text of a sheet file's bytes: after a byte-order mark as it says;
 // UTF-8 when the bytes are valid UTF-8 with one at least beyond ASCII;
@@ -21,6 +21,6 @@ OrRefusal<ReadText> read_sheet_file(const QString& path);
 //
 //     decode_sheet_text("caf\xE9", path)->read_as == TextEncoding::Windows1252
 //     decode_sheet_text("\xDB\xDB\xB2 caf\x82", path)->read_as == TextEncoding::DosText
-OrRefusal<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path);
+Outcome<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path);
 
 }  // namespace relwiz

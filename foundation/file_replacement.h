@@ -1,0 +1,30 @@
+// A file written whole or not at all. The bytes go to a new file beside the
+// target, are flushed to the disc, and only then is it renamed over the
+// target, and the folder flushed so that the rename itself survives a power
+// cut: an earlier file stays exactly as it was until the new one is
+// complete, and a write that fails (a missing folder, a full disc, a
+// file-size limit) leaves no file of its own behind.
+#pragma once
+
+#include "outcome.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace relwiz {
+
+// Replaces target, or creates it, with bytes. A replaced file keeps its
+// permissions; a target that is a symbolic link stays one, and the file it
+// names is replaced. Refused with the system's reason as the message
+// ("Permission denied"), which the caller words with the file it meant.
+//
+//     if (const Outcome<> written = replace_file("game.sfv", text); !written)
+//         return cannot_write("game.sfv", written.refusal().message);
+Outcome<> replace_file(const std::filesystem::path& target, std::string_view bytes);
+
+// Lets a write beyond the file-size limit fail with an error instead of a
+// signal that ends the program (and takes the unsaved form with it). Called
+// once, as the program starts.
+void ignore_file_size_signal();
+
+}  // namespace relwiz
