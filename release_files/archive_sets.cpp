@@ -251,7 +251,7 @@ Outcome<ArchiveSet> archive_set_of(std::vector<PartFile> files)
             parts.push_back({std::move(*name), &file, std::move(file_name)});
     }
     if (parts.empty())
-        return ArchiveSet{};
+        return no_archive_parts();
     std::ranges::stable_sort(parts, {}, [](const Part& part) { return part.name.index; });
     // The narrowest number shows how the set pads its numbers: "part1" and "part01" are two sets.
     const Part& model = *std::ranges::min_element(parts, {}, [](const Part& part) { return part.name.digits; });
@@ -274,7 +274,7 @@ Outcome<ArchiveSet> read_archive_set(std::vector<std::filesystem::path> parts)
         files.push_back({std::move(path), status.size});
     }
     Outcome<ArchiveSet> set = archive_set_of(std::move(files));
-    if (!set || set->part_files.empty())
+    if (!set)
         return set;
     const std::string last = set->part_files.back().filename().string();
     const Outcome<LastPartSays> says = read_last_part(set->format, set->part_files.back());

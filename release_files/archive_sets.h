@@ -40,8 +40,9 @@ struct PartFile {
     std::uint64_t size = 0;
 };
 
-// The set that parts make. Refused when they belong to two sets, one of the
-// set's parts is missing, or, in a RAR or 7-Zip set (whose archivers cut
+// The set that parts make: one part at least. Refused when none of them is
+// an archive part, they belong to two sets, one of the set's parts is
+// missing, or, in a RAR or 7-Zip set (whose archivers cut
 // every volume but the last at the same size), a part before the last is
 // not as large as the first.
 //

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Far more than any cue sheet of one disc; a bigger file named .cue is not one.
+// Far more than any cue sheet of one disc: of a bigger file, only this much is read.
 constexpr std::size_t max_cue_sheet_size = 64 * 1024;
 
 constexpr std::string_view image_extensions[] = {".iso", ".bin", ".cue"};
@@ -33,9 +33,9 @@ std::optional<fs::path> file_named_by_cue(const fs::path& cue, const std::string
     if (fs::status(named, error).type() != fs::file_type::not_found)
         return named;  // whatever else is wrong with it, reading it will say
     const std::string wanted = named.filename().string();
+    const fs::path folder = named.parent_path().empty() ? "." : named.parent_path();  // a cue named without its folder
     std::optional<fs::path> found;
-    for (fs::directory_iterator entry(named.parent_path(), error), end; !error && entry != end;
-         entry.increment(error)) {
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         if (!equals_ignoring_case(entry->path().filename().string(), wanted))
             continue;
         if (found)

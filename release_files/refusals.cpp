@@ -23,6 +23,11 @@ Refusal nothing_recognised()
     return {"None of the dropped files is a disc image or an archive part."};
 }
 
+Refusal no_archive_parts()
+{
+    return {"None of the files is an archive part."};
+}
+
 Refusal cannot_read(std::string_view file, std::string_view reason)
 {
     return {"Cannot read " + std::string(file) + ": " + std::string(reason) + "."};

@@ -12,6 +12,7 @@ namespace relwiz::release_files {
 
 Refusal too_many_files();
 Refusal nothing_recognised();
+Refusal no_archive_parts();
 Refusal cannot_read(std::string_view file, std::string_view reason);
 Refusal cannot_write(std::string_view file, std::string_view reason);
 Refusal two_images(std::string_view first, std::string_view second);

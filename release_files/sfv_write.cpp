@@ -13,8 +13,6 @@ Outcome<SfvWritten> write_sfv(const std::filesystem::path& sfv, std::span<const 
     const Outcome<PartCrcs> read = part_crcs(parts, progress, cancel);
     if (!read)
         return read.failure();
-    if (cancel.stop_requested())  // Cancel pressed as the last part was done
-        return cancelled;
     std::vector<SfvEntry> entries;
     for (std::size_t i = 0; i < parts.size(); ++i)
         entries.push_back({parts[i].filename().string(), (*read)[i]});

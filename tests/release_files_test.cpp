@@ -241,6 +241,28 @@ private slots:
         QVERIFY2(read <= 128 * 1024 + 65'557 + 4096, qPrintable(QString::number(read)));
     }
 
+    // A set has one part at least: files of which none is a part make none.
+    void no_set_without_parts()
+    {
+        for (const std::vector<PartFile>& files : {std::vector<PartFile>{}, std::vector<PartFile>{{"g.nfo", 3}}}) {
+            const auto set = archive_set_of(files);
+            QCOMPARE(set ? "a set" : set.refusal().message, "None of the files is an archive part.");
+        }
+    }
+
+    // A cue named without its folder finds its file in the current one, in any case, as by its full path.
+    void cue_by_bare_name()
+    {
+        QTemporaryDir dir;
+        make(QDir(dir.path()), "g.bin 94080 16", {});
+        make(QDir(dir.path()), "g.cue=FILE \"G.BIN\" BINARY\nTRACK 01 MODE1/2352", {});
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const auto disc = read_disc_files({"g.cue"});
+        QDir::setCurrent(before);
+        QCOMPARE(describe(disc), QString("g.bin 94080 bin - 74min"));
+    }
+
     // The file dialog's patterns show every name the reader takes, in any case, and no other.
     void dialog_patterns_match_the_names_read()
     {

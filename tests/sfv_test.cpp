@@ -124,13 +124,16 @@ private slots:
         QTest::newRow("sfv_a_folder") << QStringList{"g.rar", "folder:g.sfv"} << "Cannot write g.sfv: Is a directory.";
     }
 
-    // Nothing but the .sfv is left in the folder; a refused write leaves an old one as it was.
+    // Nothing but the .sfv is left in the folder; a refused write leaves an old one as it was, and a
+    // replaced one keeps its permissions.
     void write()
     {
         QFETCH(QStringList, files);
         QFETCH(QString, written);
         QTemporaryDir dir;
         Paths parts = make(QDir(dir.path()), files);
+        const bool old = files.contains("g.sfv=old");
+        QVERIFY(!old || ::chmod(parts.back().c_str(), 0604) == 0);
         parts.resize(parts.size() - (parts.back().filename() == "g.sfv"));
         QStringList after = listing(dir) << "g.sfv";  // the last by name in every row
         after.removeDuplicates();
@@ -138,7 +141,9 @@ private slots:
         const QByteArray sfv = relwiz::testing::file_bytes(dir.filePath("g.sfv"));
         QCOMPARE(write ? QString::fromUtf8(sfv) : describe(write), written);
         QCOMPARE(listing(dir), after);
-        QVERIFY(write || !files.contains("g.sfv=old") || sfv == "old");
+        QVERIFY(write || !old || sfv == "old");
+        struct stat status {};
+        QVERIFY(!write || !old || (::stat(dir.filePath("g.sfv").toLocal8Bit(), &status) == 0 && (status.st_mode & 0777) == 0604));
         if (write)
             QCOMPARE(describe(check_sfv(dir.filePath("g.sfv").toStdString(), parts, {}, {})), QString("all match"));
     }
