@@ -188,7 +188,7 @@ int main(int argc, char* argv[])
 
     relwiz::MainForm form;
     form.show();  // on "General Info", where the paste box is
-    auto* paste_box = relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("paste_nfo_text"));
+    auto* paste_box = form.findChild<QPlainTextEdit*>(QStringLiteral("paste_nfo_text"));
     QPlainTextEdit bare;
     bare.setGeometry(paste_box->geometry());
     bare.setFont(paste_box->font());
@@ -198,11 +198,11 @@ int main(int argc, char* argv[])
     // The art as a sheet holds it once inserted: 8 MiB of the same file.
     const QString art_sheet = read->text.left(sheet_size);
 
-    relwiz::find_control_as<QLineEdit>(&form, QStringLiteral("program_title_text"))->setText(QStringLiteral("bench"));
-    auto* preview_box = relwiz::find_control_as<relwiz::SheetTextBox>(&form, QStringLiteral("preview_text"));
+    form.findChild<QLineEdit*>(QStringLiteral("program_title_text"))->setText(QStringLiteral("bench"));
+    auto* preview_box = form.findChild<relwiz::SheetTextBox*>(QStringLiteral("preview_text"));
     preview_box->setPlainText(ascii_sheet_lines());
     const qsizetype ascii_sheet_size = preview_box->sheet_text().size();
-    auto* create_button = relwiz::find_control_as<QAbstractButton>(&form, QStringLiteral("Command3"));
+    auto* create_button = form.findChild<QAbstractButton*>(QStringLiteral("Command3"));
 
     benchmark::RegisterBenchmark("insert_nfo/32MiB", insert_nfo, paste_box, nfo_path, read->text.size())
         ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(7)->DisplayAggregatesOnly();

@@ -51,9 +51,9 @@ void measure(const char* label, qsizetype paste_bytes, double goal_ms)
     relwiz::MainForm form;
     form.tab_control()->set_current_index(form.tab_control()->count() - 1);
     form.show();
-    relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("paste_nfo_text"))->setPlainText(pasted_text(paste_bytes));
-    auto* preview = relwiz::find_control_as<QPushButton>(&form, QStringLiteral("Command1"));
-    auto* box = relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("preview_text"));
+    form.findChild<QPlainTextEdit*>(QStringLiteral("paste_nfo_text"))->setPlainText(pasted_text(paste_bytes));
+    auto* preview = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+    auto* box = form.findChild<QPlainTextEdit*>(QStringLiteral("preview_text"));
     const int runs = paste_bytes > (4 << 20) ? 3 : 7;
     const double preview_ms = median_ms(runs, [preview] { preview->click(); });
 
@@ -82,10 +82,10 @@ void measure_open(const char* label, qsizetype paste_bytes)
     const QString path = folder.filePath(QStringLiteral("sheet.nfo"));
     {
         relwiz::MainForm form;
-        relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("paste_nfo_text"))->setPlainText(pasted_text(paste_bytes));
-        relwiz::find_control_as<QPushButton>(&form, QStringLiteral("Command1"))->click();
+        form.findChild<QPlainTextEdit*>(QStringLiteral("paste_nfo_text"))->setPlainText(pasted_text(paste_bytes));
+        form.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         QFile file(path);
-        const QByteArray sheet = relwiz::find_control_as<QPlainTextEdit>(&form, QStringLiteral("preview_text"))
+        const QByteArray sheet = form.findChild<QPlainTextEdit*>(QStringLiteral("preview_text"))
                                      ->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toLatin1();
         if (!file.open(QIODevice::WriteOnly) || file.write(sheet) != sheet.size())
             return void(std::printf("%s: cannot write %s\n", label, qPrintable(path)));
@@ -96,7 +96,7 @@ void measure_open(const char* label, qsizetype paste_bytes)
         form.tab_control()->set_current_index(form.tab_control()->count() - 1);
         form.show();
         QApplication::processEvents();
-        auto* preview = relwiz::find_control_as<QPushButton>(&form, QStringLiteral("Command1"));
+        auto* preview = form.findChild<QPushButton*>(QStringLiteral("Command1"));
         auto* sheet_open = form.findChild<relwiz::SheetOpen*>();
         open_ms.push_back(median_ms(1, [&] { sheet_open->open(path); }));
         preview_ms.push_back(median_ms(1, [preview] { preview->click(); }));

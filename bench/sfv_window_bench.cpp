@@ -134,7 +134,7 @@ int main(int argc, char* argv[])
     relwiz::MainForm form;
     form.tab_control()->set_current_index(2);  // Disc 1 Info
     form.show();
-    QWidget* page = relwiz::find_control(&form, QStringLiteral("Frame4"));
+    QWidget* page = form.findChild<QWidget*>(QStringLiteral("Frame4"));
     const QString dropped = QString::fromStdString(folder.string());
     const auto check = [&](bool from_disc) {
         if (from_disc)

@@ -64,11 +64,11 @@ int main(int argc, char* argv[])
     QDir::setCurrent(folder.path());
     MainForm form;
     form.show();
-    const auto button = [&form](const QString& name) { return find_control_as<QAbstractButton>(&form, name); };
+    const auto button = [&form](const QString& name) { return form.findChild<QAbstractButton*>(name); };
     // Set once: a text box keeps what it was given as the user's undo history.
-    find_control_as<QLineEdit>(&form, QStringLiteral("program_title_text"))->setText(QStringLiteral("Soak"));
+    form.findChild<QLineEdit*>(QStringLiteral("program_title_text"))->setText(QStringLiteral("Soak"));
 
-    auto* preview_box = find_control_as<QPlainTextEdit>(&form, QStringLiteral("preview_text"));
+    auto* preview_box = form.findChild<QPlainTextEdit*>(QStringLiteral("preview_text"));
     long warm_kib = 0;
     for (int cycle = 1; cycle <= cycles; ++cycle) {
         for (int box = 0; box < 4; ++box)

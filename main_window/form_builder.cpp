@@ -15,10 +15,6 @@
 namespace relwiz {
 namespace {
 
-// The property that holds a control array element's index, as the
-// original platform called it.
-constexpr const char* index_property = "index";
-
 QStringList list_items(std::span<const char* const> items)
 {
     QStringList list;
@@ -133,11 +129,11 @@ QFont control_font()
     return font;
 }
 
-void ControlIndex::add(QWidget* control, int array_index, const FieldBinding& feeds)
+void ControlIndex::add(QWidget* control, int array_index, const ControlDesign& row)
 {
     controls_.insert({control->objectName(), array_index}, control);
-    if (!std::holds_alternative<std::monostate>(feeds))
-        bound_.push_back({control, feeds, array_index});
+    if (!std::holds_alternative<std::monostate>(row.feeds))
+        bound_.push_back({control, row.kind, row.feeds, array_index});
 }
 
 QWidget* ControlIndex::find(const QString& name, int array_index) const
@@ -174,10 +170,7 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
         Q_ASSERT_X(container, row.name, "a container comes before its controls");
         QWidget* control = create_control(row, container);
         control->setObjectName(name_of(row.name));
-        const int element = element_of(row);
-        if (element >= 0)
-            control->setProperty(index_property, element);
-        index.add(control, element, row.feeds);
+        index.add(control, element_of(row), row);
         control->setGeometry(row.rect.to_pixels());
     }
     for (const ControlDesign& row : design)  // once every control that may cover a caption is there
@@ -200,17 +193,6 @@ void build_controls(QWidget* page, std::span<const ControlDesign> design,
             }
         }
     }
-}
-
-QWidget* find_control(const QWidget* root, const QString& name, int index)
-{
-    const QList<QWidget*> candidates = root->findChildren<QWidget*>(name);
-    for (QWidget* candidate : candidates) {
-        const QVariant element = candidate->property(index_property);
-        if (index < 0 ? !element.isValid() || candidates.size() == 1 : element.toInt() == index)
-            return candidate;
-    }
-    return nullptr;
 }
 
 }  // namespace relwiz

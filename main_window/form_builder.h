@@ -19,6 +19,7 @@ namespace relwiz {
 // stands on (its DiscInfo), -1 on the other pages.
 struct BoundControl {
     QWidget* control;
+    ControlKind kind;  // what the builder made it as
     FieldBinding feeds;
     int disc;
 };
@@ -30,7 +31,7 @@ struct BoundControl {
 // the program with the name, at start-up where the window asks for it.
 class ControlIndex {
 public:
-    void add(QWidget* control, int array_index, const FieldBinding& feeds);
+    void add(QWidget* control, int array_index, const ControlDesign& row);
 
     // nullptr when there is no such control.
     QWidget* find(const QString& name, int array_index = -1) const;
@@ -77,15 +78,5 @@ QFont control_font();
 // control is entered in `index`.
 void build_controls(QWidget* page, std::span<const ControlDesign> design,
                     const std::function<QString(const char*)>& name_of, int array_index, ControlIndex& index);
-
-// The control named `name` below `root`, searched for in the widget tree;
-// with an index, that element of the control array. nullptr when there is none.
-QWidget* find_control(const QWidget* root, const QString& name, int index = -1);
-
-template <typename Control>
-Control* find_control_as(const QWidget* root, const QString& name, int index = -1)
-{
-    return qobject_cast<Control*>(find_control(root, name, index));
-}
 
 }  // namespace relwiz

@@ -3,6 +3,8 @@
 // Positions on a page are relative to the tab control, tab rows included.
 #include "main_form_design.h"
 
+#include "control_text.h"
+
 #include <algorithm>
 #include <array>
 #include <initializer_list>
@@ -235,10 +237,7 @@ struct FeedsSuitKind {
     {
         return kind == K::Label || kind == K::Frame || kind == K::CommandButton || kind == K::MultiLineTextBox;
     }
-    constexpr bool operator()(std::string Record::*) const
-    {
-        return kind == K::TextBox || kind == K::MultiLineTextBox || kind == K::DropDownCombo;
-    }
+    constexpr bool operator()(std::string Record::*) const { return holds_text(kind); }
     constexpr bool operator()(bool Record::*) const { return kind == K::CheckBox; }
     template <typename Value>
     constexpr bool operator()(OptionValue<Record, Value>) const { return kind == K::OptionButton; }
@@ -301,8 +300,6 @@ static_assert(feeds_each_field_once({general_info_controls, post_info_controls, 
 static_assert(feeds_each_field_once({disc_controls}));
 static_assert(disc_page_names_every_frame_and_label());
 
-}  // namespace
-
 PageDesign general_info_page()
 {
     return {"General Info", general_info_controls, general_info_focus};
@@ -324,6 +321,8 @@ PageDesign preview_page()
 {
     return {"Preview / Generate .nfo", preview_controls, preview_focus};
 }
+
+}  // namespace
 
 std::array<TabDesign, tab_count> main_form_tabs()
 {

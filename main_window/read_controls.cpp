@@ -1,11 +1,9 @@
 #include "read_controls.h"
 
+#include "control_text.h"
 #include "form_builder.h"
-#include "sheet_text_box.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
 
 namespace relwiz {
 namespace {
@@ -19,7 +17,7 @@ public:
     template <typename Record>
     void operator()(std::string Record::*field) const
     {
-        record<Record>().*field = text_of(input_.control).toStdString();
+        record<Record>().*field = text_of(input_).toStdString();
     }
 
     void operator()(bool ReleaseSheet::*field) const { sheet_.*field = is_set(); }
@@ -51,15 +49,6 @@ private:
 };
 
 }  // namespace
-
-QString text_of(const QWidget* input)
-{
-    if (auto* box = qobject_cast<const QLineEdit*>(input))
-        return box->text();
-    if (auto* combo = qobject_cast<const QComboBox*>(input))
-        return combo->currentText();
-    return static_cast<const SheetTextBox*>(input)->sheet_text();
-}
 
 ReleaseSheet read_release_sheet(const ControlIndex& controls)
 {

@@ -4,10 +4,6 @@
 
 #include "release_sheet.h"
 
-#include <QString>
-
-class QWidget;
-
 namespace relwiz {
 
 class ControlIndex;
@@ -17,8 +13,5 @@ class ControlIndex;
 // box whether it is checked, and the first set option button of a group, in
 // design order, its value; a group with none set leaves its field unset.
 ReleaseSheet read_release_sheet(const ControlIndex& controls);
-
-// The text a text box, combo box or sheet box holds, as the record takes it.
-QString text_of(const QWidget* input);
 
 }  // namespace relwiz

@@ -17,9 +17,9 @@ struct SfvAnswer {
     enum class Kind { none, information, warning, refusal };
 
     Kind kind = Kind::none;
-    QStringList lines;  // information and warning: what the box says, line by line
-    Refusal refusal;    // a refusal: what it says,
-    QString unchanged;  // and what stayed as it was
+    QStringList lines = {};  // information and warning: what the box says, line by line
+    Refusal refusal = {};    // a refusal: what it says,
+    QString unchanged = {};  // and what stayed as it was
 };
 
 // `disc`: 0 to 5; `parts`: how many parts were checked.

@@ -1,9 +1,10 @@
 // Opens a saved sheet again into the whole form: Ctrl+O on "Preview /
 // Generate .nfo", or one file dropped on the preview box. Every field the
-// sheet shows goes into its control, the fields it does not show take their
-// start-up state, and the preview box takes the file's text, so that
-// Create .nfo! saves the same bytes again; Ctrl+Z in the box takes that text
-// back. A form that holds anything beyond its start-up state is replaced
+// sheet shows goes into its control, the fields it does not show take the
+// record's defaults (empty text, no choice set), and the preview box takes
+// the file's text, which Create .nfo! then saves as it stands, but with CR
+// LF line ends and in the code page chosen; Ctrl+Z in the box takes that
+// text back. A form that holds anything beyond its start-up state is replaced
 // only when the user says so. A file that is no sheet of this program is
 // refused, with its first line that differs, and nothing changes.
 #pragma once

@@ -1,12 +1,9 @@
 #include "write_controls.h"
 
 #include "form_builder.h"
-#include "read_controls.h"
-#include "sheet_text_box.h"
+#include "control_text.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
 
 #include <algorithm>
 
@@ -33,7 +30,7 @@ public:
     template <typename Record>
     void operator()(std::string Record::*field) const
     {
-        type_over(input_.control, QString::fromStdString(record<Record>().*field));
+        type_over(input_, QString::fromStdString(record<Record>().*field));
     }
 
     void operator()(bool ReleaseSheet::*field) const { set_checked(button(), sheet_.*field); }
@@ -78,22 +75,6 @@ void write_fields(const ControlIndex& controls, int disc, const DiscInfo& values
         if (input.disc == disc
             && std::ranges::any_of(fields, [&input](const DiscField& field) { return feeds_field(input.feeds, field); }))
             std::visit(InputWriter(sheet, input), input.feeds);
-}
-
-void type_over(QWidget* input, const QString& text)
-{
-    if (auto* sheet_box = qobject_cast<SheetTextBox*>(input)) {
-        if (sheet_box->sheet_text() != text)
-            sheet_box->replace_text(text);
-        return;
-    }
-    auto* edit = qobject_cast<QLineEdit*>(input);
-    if (auto* combo = qobject_cast<QComboBox*>(input))
-        edit = combo->lineEdit();
-    if (edit->text() == text)
-        return;
-    edit->selectAll();
-    edit->insert(text);
 }
 
 }  // namespace relwiz

@@ -7,9 +7,6 @@
 
 #include <span>
 
-class QString;
-class QWidget;
-
 namespace relwiz {
 
 class ControlIndex;
@@ -24,11 +21,5 @@ void write_release_sheet(const ControlIndex& controls, const ReleaseSheet& sheet
 // their values from `values`, as write_release_sheet writes them; the
 // page's other inputs stay as they are.
 void write_fields(const ControlIndex& controls, int disc, const DiscInfo& values, std::span<const DiscField> fields);
-
-// `text` typed over what a text box or combo box holds, so that its own
-// Undo brings back what the user had; a sheet box's text replaced as one
-// step of its undo history. A field that already holds the text is left
-// alone, without an empty step in its history.
-void type_over(QWidget* input, const QString& text);
 
 }  // namespace relwiz

@@ -261,13 +261,15 @@ private slots:
     void combo_boxes_hold_their_lists()
     {
         QString lists;
-        for (QComboBox* combo : window->form().findChildren<QComboBox*>()) {
-            const QVariant element = combo->property("index");
-            QStringList row{combo->objectName() + (element.isValid() ? ':' + element.toString() : ""),
-                            combo->currentText()};
-            for (int item = 0; item < combo->count(); ++item)
-                row << combo->itemText(item);
-            lists += row.join('\t') + '\n';
+        for (int tab = 0; tab < window->tabs().count(); ++tab) {
+            const int disc = tab - WindowDriver::first_disc_tab;
+            for (QComboBox* combo : window->tabs().page(tab)->findChildren<QComboBox*>()) {
+                QStringList row{combo->objectName() + (disc >= 0 && disc < max_discs ? ':' + QString::number(disc) : ""),
+                                combo->currentText()};
+                for (int item = 0; item < combo->count(); ++item)
+                    row << combo->itemText(item);
+                lists += row.join('\t') + '\n';
+            }
         }
         RELWIZ_COMPARE_TEXT(lists.toStdString(), golden("combo_lists.txt"));
     }

@@ -47,16 +47,19 @@ public:
     void press_tab(Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(focused(), Qt::Key_Tab, modifiers); }
     QString preview_text() { return control<QPlainTextEdit>("preview_text")->toPlainText(); }
 
-    // The control named `name`, or with "name:2" or an index, element 2 of an array.
+    // The control named `name`, or with "name:2" or an index, element 2 of an array: the one on Disc 3 Info.
     template <typename Control = QWidget>
     Control* control(const QString& name, int index = -1)
     {
         if (name.contains(':'))
             return control<Control>(name.section(':', 0, 0), name.section(':', 1).toInt());
-        if (auto* found = find_control_as<Control>(&form_, name, index))
+        const QWidget* below = index < 0 ? &form_ : tabs().page(first_disc_tab + index);
+        if (auto* found = below->findChild<Control*>(name))
             return found;
         throw std::runtime_error("no control " + name.toStdString() + "(" + std::to_string(index) + ")");
     }
+
+    static constexpr int first_disc_tab = 2;  // Disc 1 Info
 
     void click_tab(int index)
     {

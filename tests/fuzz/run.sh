@@ -11,7 +11,7 @@ out="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 mkdir -p "$out"
 
 # target:library folders it fuzzes, joined by "+"; the text files link Qt Core
-for entry in compose:composer+foundation read_sheet:composer+foundation release_files:release_files+foundation nfo_text:text_files+foundation; do
+for entry in compose:composer+foundation read_sheet:composer+foundation release_files:release_files+foundation sfv:release_files+foundation nfo_text:text_files+foundation; do
     target="${entry%%:*}" folders="${entry#*:}"
     fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
     libraries=()
