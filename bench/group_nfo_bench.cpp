@@ -16,6 +16,7 @@
 #include "code_page.h"
 #include "form_builder.h"
 #include "main_form.h"
+#include "shown_form.h"
 #include "nfo_file.h"
 #include "ratio_reporter.h"
 #include "save_sheet.h"
@@ -187,7 +188,7 @@ int main(int argc, char* argv[])
     }
 
     relwiz::MainForm form;
-    form.show();  // on "General Info", where the paste box is
+    relwiz::bench::show_whole(form);  // on "General Info", where the paste box is
     auto* paste_box = form.findChild<QPlainTextEdit*>(QStringLiteral("paste_nfo_text"));
     QPlainTextEdit bare;
     bare.setGeometry(paste_box->geometry());

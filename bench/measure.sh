@@ -21,7 +21,7 @@ fi
 echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
 cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench \
-    release_files_bench soak_bench sfv_bench sfv_window_bench > /dev/null
+    release_files_bench soak_bench sfv_bench sfv_window_bench text_window > /dev/null
 
 echo "== compose throughput: compose_sheet against a memcpy of its output; read_sheet against compose_sheet"
 "$build/bench/compose_bench" --benchmark_color=false
@@ -46,8 +46,8 @@ echo "== the window while a disc page checks 3 GiB of parts against their .sfv: 
 echo "   window's, the parts in the page cache and then out of it (the progress dialog shows)"
 QT_QPA_PLATFORM=offscreen "$build/bench/sfv_window_bench" | grep -v '^QStandardPaths'
 
-echo "== start-up and peak memory under Xvfb: relwiz against a minimal Qt Widgets window"
-xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/minimal_window"
+echo "== start-up and peak memory under Xvfb: relwiz against a window with text and a bare one"
+xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/text_window" "$build/bench/minimal_window"
 
 echo "== soak: 1,000 Preview / Create .nfo! / Clear cycles in one window"
 soak="$(QT_QPA_PLATFORM=offscreen "$build/bench/soak_bench" 1000)"

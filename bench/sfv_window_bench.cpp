@@ -8,6 +8,7 @@
 //     QT_QPA_PLATFORM=offscreen sfv_window_bench
 #include "form_builder.h"
 #include "main_form.h"
+#include "shown_form.h"
 #include "part_set.h"
 #include "sfv_write.h"
 #include "tab_control.h"
@@ -133,7 +134,7 @@ int main(int argc, char* argv[])
 
     relwiz::MainForm form;
     form.tab_control()->set_current_index(2);  // Disc 1 Info
-    form.show();
+    relwiz::bench::show_whole(form);
     QWidget* page = form.findChild<QWidget*>(QStringLiteral("Frame4"));
     const QString dropped = QString::fromStdString(folder.string());
     const auto check = [&](bool from_disc) {

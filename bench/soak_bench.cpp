@@ -6,6 +6,7 @@
 #include "compose_sheet.h"
 #include "form_builder.h"
 #include "main_form.h"
+#include "shown_form.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -63,7 +64,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     QDir::setCurrent(folder.path());
     MainForm form;
-    form.show();
+    relwiz::bench::show_whole(form);
     const auto button = [&form](const QString& name) { return form.findChild<QAbstractButton*>(name); };
     // Set once: a text box keeps what it was given as the user's undo history.
     form.findChild<QLineEdit*>(QStringLiteral("program_title_text"))->setText(QStringLiteral("Soak"));

@@ -1,10 +1,24 @@
 #include "drop_down_combo.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace relwiz {
+namespace {
+
+// A combo box makes a completer of its own for an edit field that has none,
+// a good part of what a combo box costs to build, only for this one to drop
+// it. One that completes nothing stands in while the field is set.
+QCompleter* no_completion()
+{
+    static QCompleter* const completer = new QCompleter(QCoreApplication::instance());
+    return completer;
+}
+
+}  // namespace
 
 DropDownCombo::DropDownCombo(QWidget* parent)
     : QComboBox(parent)
@@ -13,6 +27,7 @@ DropDownCombo::DropDownCombo(QWidget* parent)
     // also build the list's popup now; the popup waits for its first opening.
     auto* field = new QLineEdit(this);
     field->setPalette(palette());
+    field->setCompleter(no_completion());
     setLineEdit(field);
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 // The window icon in three sizes, compiled in: reading image files would
 // first have Qt survey its image plug-ins, a good part of start-up.
@@ -27,11 +28,13 @@
 #include "relwiz-256.xpm"
 #include "relwiz-64.xpm"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
+#include <QWindow>
 
 namespace relwiz {
 namespace {
@@ -79,22 +82,66 @@ MainForm::MainForm(QWidget* parent)
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     tabs_->strip()->setFont(tab_caption_font());
 
-    build_pages();
-    set_focus_order();
+    // Every tab is there, but only General Info, which shows first, is
+    // built before the window shows: building the other eight pages' 250
+    // controls is most of what start-up would cost (build_other_pages).
+    for (const TabDesign& tab : main_form_tabs())
+        tabs_->add_page(QString::fromLatin1(tab.page.caption));
+    build_page(0);
     add_tab_shortcuts();
-    connect_commands();
-    add_file_commands();
-    show_field_starts(this);
     tabs_->strip()->setFocus(Qt::OtherFocusReason);
 }
 
-void MainForm::build_pages()
-{
-    for (const TabDesign& tab : main_form_tabs()) {
-        QWidget* page = tabs_->add_page(QString::fromLatin1(tab.page.caption));
-        build_controls(page, tab.page.controls, [&tab](const char* name) { return QString::fromLatin1(control_name(tab, name)); },
-                       tab.array_index, controls_);
+// Lets the window's first expose paint General Info and put it on the
+// screen, then builds the other pages before the window takes any input:
+// whatever the user does reaches a whole window.
+class MainForm::FirstExpose : public QObject {
+public:
+    explicit FirstExpose(MainForm* form) : QObject(form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* window, QEvent* event) override
+    {
+        if (event->type() != QEvent::Expose || !static_cast<QWindow*>(window)->isExposed())
+            return false;
+        window->removeEventFilter(this);
+        QCoreApplication::sendEvent(window, event);  // painted and flushed to the screen
+        form_->build_other_pages();
+        deleteLater();
+        return true;
     }
+
+private:
+    MainForm* form_;
+};
+
+void MainForm::setVisible(bool visible)
+{
+    if (visible && tabs_->current_index() != 0)
+        build_other_pages();  // a window that does not start on General Info shows its page whole at once
+    QWidget::setVisible(visible);
+    if (visible && !all_pages_built_ && !std::exchange(first_expose_watched_, true))
+        windowHandle()->installEventFilter(new FirstExpose(this));
+}
+
+void MainForm::build_page(int index)
+{
+    const TabDesign tab = main_form_tabs()[static_cast<std::size_t>(index)];
+    QWidget* page = tabs_->page(index);
+    build_controls(page, tab.page.controls, [&tab](const char* name) { return QString::fromLatin1(control_name(tab, name)); },
+                   tab.array_index, controls_);
+    show_field_starts(page);
+}
+
+void MainForm::build_other_pages()
+{
+    if (std::exchange(all_pages_built_, true))
+        return;
+    for (int index = 1; index < tab_count; ++index)
+        build_page(index);
+    set_focus_order();
+    connect_commands();
+    add_file_commands();
 }
 
 void MainForm::set_focus_order()

@@ -42,6 +42,11 @@ public:
     explicit MainForm(QWidget* parent = nullptr);
 
     TabControl* tab_control() const { return tabs_; }
+
+    // General Info is built with the window, the other pages once it is on
+    // the screen (build_other_pages).
+    void setVisible(bool visible) override;
+
     AboutWindow& about_window() { return about_; }
 
 protected:
@@ -51,7 +56,12 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void build_pages();
+    class FirstExpose;
+
+    void build_page(int index);
+    // The pages the window does not show first, and what acts on them: done
+    // once General Info is on the screen, before the window takes any input.
+    void build_other_pages();
     void set_focus_order();
     void add_tab_shortcuts();
     void connect_commands();
@@ -64,6 +74,8 @@ private:
     void create_nfo();
 
     TabControl* tabs_ = nullptr;
+    bool first_expose_watched_ = false;
+    bool all_pages_built_ = false;
     std::optional<CameIn> came_in_;  // how the last text from a file was read decides how to save
     ControlIndex controls_;
     AboutWindow about_{this};

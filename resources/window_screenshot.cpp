@@ -6,6 +6,7 @@
 #include "main_form.h"
 #include "tab_control.h"
 
+#include <QTest>
 #include <QApplication>
 #include <QPixmap>
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
     if (!tab.isEmpty() && tab != QLatin1String("about"))
         form.tab_control()->set_current_index(tab.toInt());
     form.show();
+    if (!QTest::qWaitForWindowExposed(&form))  // built whole once on the screen
+        return 1;
     QWidget* pictured = &form;
     if (tab == QLatin1String("about")) {
         form.about_window().show();
