@@ -15,6 +15,7 @@
 //         return crcs.failure();
 #pragma once
 
+#include <cassert>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -64,6 +65,7 @@ public:
     // Why there is no result; only for an outcome that has none.
     Failure failure() const
     {
+        assert(!*this);
         if (refused())
             return refusal();
         return Cancelled{};
