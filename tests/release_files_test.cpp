@@ -25,7 +25,7 @@ QString describe(const relwiz::Outcome<DiscFiles>& found)
         return QString::fromStdString(found.refusal().message);
     std::string said;
     if (const std::optional<DiscImage>& image = found->image)
-        said += "; " + image->file_name + ' ' + std::to_string(image->size) + (image->bin_cue ? " bin " : " iso ")
+        said += "; " + image->file_name + ' ' + std::to_string(image->size) + (image->kind == ImageKind::bin_cue ? " bin " : image->kind == ImageKind::iso ? " iso " : " other ")
               + image->volume_label.value_or("-") + (image->needs_80min_cdr ? " 80min" : " 74min");
     if (const std::optional<ArchiveSet>& set = found->archive)
         said += "; " + set->format + ' ' + std::to_string(set->parts) + " parts " + std::to_string(set->largest_part)
