@@ -136,7 +136,7 @@ Outcome<ImageSource> read_discjuggler_image(ByteSource& cdi, const fs::path& pat
             if (track.total > (table_at - position) / layout->sector_size)
                 return table_does_not_add_up(name, track_table);
             if (track.pregap > 0)
-                source.tracks.push_back({number, path, position, track.pregap, layout});
+                source.tracks.push_back({number, path, position, track.pregap, pregap_sectors(*layout)});
             const std::uint64_t data_at = position + track.pregap * layout->sector_size;
             source.tracks.push_back({number, path, data_at, track.total - track.pregap, layout});
             if (!session_data && layout->has_file_system)

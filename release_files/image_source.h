@@ -23,8 +23,9 @@ namespace relwiz::release_files {
 enum class ImageKind { bin_cue, iso, other };
 
 // A run of one track's sectors in one file. A track whose pregap its file
-// holds is two runs, the pregap's and the data's, so that its file system
-// is read from where its data begins and every sector is counted.
+// holds is two runs, the pregap's (see pregap_sectors) and the data's, so
+// that its file system is read from where its data begins and every sector
+// is counted.
 struct ImageTrack {
     int number = 1;                        // on the disc, for messages
     std::filesystem::path file;

@@ -114,7 +114,8 @@ Outcome<> add_tracks(ImageSource& source, const TrackChunk& chunk, std::string_v
             return table_does_not_add_up(name, chunk_table);
         if (track.data_at > track.pregap_at)
             source.tracks.push_back(
-                {number, source.described_by, track.pregap_at, (track.data_at - track.pregap_at) / layout->sector_size, layout});
+                {number, source.described_by, track.pregap_at, (track.data_at - track.pregap_at) / layout->sector_size,
+                 pregap_sectors(*layout)});
         source.tracks.push_back(
             {number, source.described_by, track.data_at, (track.end - track.data_at) / layout->sector_size, layout});
     }

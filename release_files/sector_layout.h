@@ -18,6 +18,14 @@ struct SectorLayout {
 
 inline constexpr SectorLayout cooked_sectors{2048, 0, true};
 
+// A track's pregap: sectors laid out as its data's, but before its file
+// system begins, so that they are counted and never searched for a label.
+inline constexpr SectorLayout pregap_sectors(SectorLayout track)
+{
+    track.has_file_system = false;
+    return track;
+}
+
 // What a track holds, as the image formats that give each track's sector
 // size name it. Audio and mode 2 form 2 (video, mostly) carry no file system.
 enum class TrackMode { audio, mode1, mode2, mode2_form2 };

@@ -5,6 +5,7 @@
 #include "regular_file.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace relwiz::release_files {
 
@@ -55,9 +56,14 @@ Outcome<ImageSource> with_named_files_found(ImageSource source, const fs::path& 
         if (std::ranges::find(data_files, track.file) == data_files.end())
             data_files.push_back(track.file);
     }
-    for (fs::path& file : source.sized_files)
+    std::vector<fs::path> sized;  // each once, whatever case each time it was named in
+    for (fs::path file : source.sized_files) {
         if (Outcome<> done = found(file); !done)
             return done.failure();
+        if (std::ranges::find(sized, file) == sized.end())
+            sized.push_back(file);
+    }
+    source.sized_files = std::move(sized);
     source.described_by = sheet;
     source.file_name = (data_files.size() == 1 ? data_files.front() : sheet).filename().string();
     return source;
