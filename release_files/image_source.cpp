@@ -11,7 +11,6 @@
 #include "toc_sheet.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 namespace relwiz::release_files {
@@ -49,14 +48,16 @@ Outcome<ImageSource> read_bin_image(const fs::path& bin)
     return ImageSource{bin.filename().string(), bin, ImageKind::bin_cue, {{1, bin, 0, std::nullopt, std::nullopt}}, {bin}, 0};
 }
 
-// The image files by their extension. Those that name other files come
-// first, so that the files they name are theirs and no second image. A
-// companion is a data file named after the file that describes it.
+// The image files by their extension. Those that name other files are read
+// first, so that the files they name are theirs and no second image. The
+// data file of a kind is named after the file that describes it, and
+// dropped alone it stands for that file. A CloneCD .sub is no image file:
+// the .ccd's reader finds it, and a release's subtitles are .sub files too.
 struct ImageFileKind {
     std::string_view extension;
     Outcome<ImageSource> (*read)(const fs::path&);
     bool names_files = false;
-    std::array<std::string_view, 2> companions = {};
+    std::string_view data_file = {};
 };
 
 constexpr ImageFileKind image_file_kinds[] = {
@@ -65,8 +66,8 @@ constexpr ImageFileKind image_file_kinds[] = {
     {".cue", read_cue_image, true},
     {".nrg", read_nero_image},
     {".toc", read_toc_image, true},
-    {".ccd", read_clonecd_image, true, {".img", ".sub"}},
-    {".mds", read_alcohol_image, true, {".mdf"}},
+    {".ccd", read_clonecd_image, true, ".img"},
+    {".mds", read_alcohol_image, true, ".mdf"},
     {".cdi", read_discjuggler_image},
 };
 
@@ -85,9 +86,8 @@ const ImageFileKind* kind_of(const fs::path& file)
 // The kind whose data file this is, when it is one.
 const ImageFileKind* described_kind_of(const fs::path& file)
 {
-    const auto kind = std::ranges::find_if(image_file_kinds, [&file](const ImageFileKind& kind) {
-        return std::ranges::any_of(kind.companions, [&file](std::string_view end) { return has_extension(file, end); });
-    });
+    const auto kind = std::ranges::find_if(
+        image_file_kinds, [&file](const ImageFileKind& kind) { return has_extension(file, kind.data_file); });
     return kind == std::end(image_file_kinds) ? nullptr : kind;
 }
 
@@ -126,9 +126,8 @@ std::vector<std::string> image_file_patterns()
     std::vector<std::string> patterns;
     for (const ImageFileKind& kind : image_file_kinds) {
         patterns.push_back(std::string("*").append(kind.extension));
-        for (const std::string_view companion : kind.companions)
-            if (!companion.empty())
-                patterns.push_back(std::string("*").append(companion));
+        if (!kind.data_file.empty())
+            patterns.push_back(std::string("*").append(kind.data_file));
     }
     return patterns;
 }
@@ -157,8 +156,10 @@ Outcome<std::optional<ImageSource>> find_image_source(const std::vector<fs::path
             continue;
         const std::string describing = file.stem().string().append(kind->extension);
         const std::optional<fs::path> found = file_named_by(file, describing);
-        if (!found)
+        if (!found && images.empty())
             return describing_file_missing(describing, file.filename().string());
+        if (!found)
+            continue;  // a stray file of that name beside an image
         if (Outcome<> done = read(file, *found, *kind); !done)
             return done.failure();
     }

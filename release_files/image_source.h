@@ -48,7 +48,7 @@ struct ImageSource {
 std::optional<std::size_t> first_data_track(const std::vector<ImageTrack>& tracks);
 
 // The image files in any case: an .iso, a .bin, a .cue, and the other
-// kinds' own files, data files read through them (.img, .mdf) included.
+// kinds' own files, the data files read through them (.img, .mdf) included.
 //
 //     is_image_file_name("GAME.NRG")   // true
 bool is_image_file_name(std::string_view file_name);
@@ -61,7 +61,8 @@ std::vector<std::string> image_file_patterns();
 // looked up by its name as written, then, as a sheet written on Windows
 // needs, as the one file of that folder whose name differs only in letter
 // case. A data file dropped without the file that describes it (a .ccd's
-// .img, an .mds's .mdf) stands for that file, found beside it in any case.
+// .img, an .mds's .mdf) stands for that file, found beside it in any case;
+// without it, the drop is refused, unless another image was found.
 //
 //     find_image_source({"/d/game.cue", "/d/game.bin"})->value().tracks[0].file   // "/d/game.bin"
 Outcome<std::optional<ImageSource>> find_image_source(const std::vector<std::filesystem::path>& image_files);

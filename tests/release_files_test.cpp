@@ -357,6 +357,8 @@ private slots:
             "Control=0x04\nPMin=0\nPSec=2\nPFrame=10\n[TRACK 2]\nMODE=2\nINDEX 1=10\n"}, "g.img 122400 other ÉTÉ 74min", labelled);
         row("ccd_without_img", {"g.ccd=[Entry 1]\nPoint=0x01\nPLBA=0"}, "g.img, the image that g.ccd names, is missing.");
         row("img_alone", {"g.img 94080"}, "g.ccd, which describes g.img, is missing.");
+        row("subtitles_and_stray_img_beside_a_cue", {"g.bin 94080 16", "g.cue=FILE g.bin BINARY", "movie.sub", "movie.img"},
+            "g.bin 94080 bin ÉTÉ 74min", labelled);
         row("ccd_mode_5", {"g.img 94080", "g.ccd=[Entry 1]\nPoint=1\n[TRACK 1]\nMODE=5"},
             "g.ccd: track 1 is of a mode not known here.");
         row("nothing", {"g.nfo", "g.sfv", "g.7zip", "fifo c.jpg"},
@@ -414,8 +416,8 @@ private slots:
         for (const std::string& pattern : disc_file_patterns())
             patterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)),
                                            QRegularExpression::CaseInsensitiveOption);
-        const QStringList unread{"g.sfv.txt", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x", "g.nrg.txt"};
-        for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.nrg", "G.TOC", "g.ccd", "g.img", "g.sub",
+        const QStringList unread{"g.sfv.txt", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x", "g.nrg.txt", "g.sub"};
+        for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.nrg", "G.TOC", "g.ccd", "g.img",
                                                         "g.mds", "G.MDF", "g.cdi", "g.rar", "g.r00", "g.S12", "g.part1.rar",
                                                         "g.part010.rar", "g.zip", "g.z01", "g.ace", "g.c99", "g.arj", "g.a01",
                                                         "g.7z.001", "g.7z.0001", "g.SFV"}) {
