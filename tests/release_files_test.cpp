@@ -314,7 +314,8 @@ private slots:
         const QString dao = nero_end(nero_chunk("DAOX", two_tracks), 470400);
         const QString dao_size = QString::number(470400 + dao.size());
         row("nrg_dao_pregap", {"g.nrg " + dao_size + " 16 376320=" + dao}, "g.nrg " + dao_size + " other ÉTÉ 74min", labelled);
-        const QString tao = nero_end(nero_chunk("ETNF", big_endian(0, 4) + big_endian(93440, 4) + big_endian(3, 12)), 93440, false);
+        const QString tao = nero_end(nero_chunk("ETNF", big_endian(0, 4) + big_endian(93440, 4) + big_endian(3, 4)
+                                                      + QByteArray(8, '\0')), 93440, false);
         row("nrg_old_tao", {"g.nrg 93484 8=" + tao}, "g.nrg 93484 other Game CD 74min", {descriptor(2, "Game CD", "%/C")});
         row("nrg_no_footer", {"g.nrg 4096"}, "g.nrg is not a Nero image, or it was cut short.");
         row("nrg_chain_outside", {"g.nrg 100=" + nero_end({}, 89)}, "g.nrg: its chunk table points outside the file.");
