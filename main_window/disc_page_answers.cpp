@@ -12,9 +12,15 @@ void answer(DiscPageAnswers& answers, Value DiscInfo::*field, Value value)
     answers.answered.emplace_back(field);
 }
 
+// The pair knows a .bin with its cue and an .iso; other kinds set neither, and the file name says which it is.
 ImageFormat format_of(const release_files::DiscImage& image)
 {
-    return image.bin_cue ? ImageFormat::BinCue : ImageFormat::Iso;
+    switch (image.kind) {
+    case release_files::ImageKind::bin_cue: return ImageFormat::BinCue;
+    case release_files::ImageKind::iso: return ImageFormat::Iso;
+    case release_files::ImageKind::other: return ImageFormat::None;
+    }
+    return ImageFormat::None;
 }
 
 }  // namespace

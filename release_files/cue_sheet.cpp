@@ -9,12 +9,12 @@ namespace relwiz::release_files {
 
 namespace {
 
-struct TrackMode {
+struct CueTrackMode {
     std::string_view name;
     SectorLayout layout;
 };
 
-constexpr TrackMode track_modes[] = {
+constexpr CueTrackMode track_modes[] = {
     {"MODE1/2048", {2048, 0, true}},
     {"MODE1/2352", {2352, 16, true}},
     {"MODE2/2352", {2352, 24, true}},
@@ -79,7 +79,7 @@ CueSheet parse_cue_sheet(std::string_view text)
 std::optional<SectorLayout> layout_of_track_mode(std::string_view mode)
 {
     const auto known = std::ranges::find_if(
-        track_modes, [mode](const TrackMode& track) { return equals_ignoring_case(track.name, mode); });
+        track_modes, [mode](const CueTrackMode& track) { return equals_ignoring_case(track.name, mode); });
     if (known == std::end(track_modes))
         return std::nullopt;
     return known->layout;

@@ -1,9 +1,14 @@
 #include "image_source.h"
 
+#include "alcohol_image.h"
 #include "ascii_case.h"
+#include "clonecd_image.h"
 #include "cue_sheet.h"
+#include "discjuggler_image.h"
+#include "nero_image.h"
 #include "refusals.h"
-#include "regular_file.h"
+#include "sheet_files.h"
+#include "toc_sheet.h"
 
 #include <algorithm>
 #include <string>
@@ -14,102 +19,150 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Far more than any cue sheet of one disc: of a bigger file, only this much is read.
-constexpr std::size_t max_cue_sheet_size = 64 * 1024;
+Outcome<ImageSource> read_cue_image(const fs::path& cue)
+{
+    const Outcome<std::string> text = read_sheet_text(cue);
+    if (!text)
+        return text.failure();
+    const CueSheet sheet = parse_cue_sheet(*text);
+    if (sheet.files.empty())
+        return cue_names_no_image(cue.filename().string());
+    ImageSource source{{}, cue, ImageKind::bin_cue, {}, {}, std::nullopt};
+    for (const CueFile& named : sheet.files) {
+        source.tracks.push_back({static_cast<int>(source.tracks.size()) + 1, named.name, 0, std::nullopt,
+                                 layout_of_track_mode(named.track_mode)});
+        source.sized_files.emplace_back(named.name);
+    }
+    source.label_track = first_data_track(source.tracks);
+    return with_named_files_found(std::move(source), cue);
+}
 
-constexpr std::string_view image_extensions[] = {".iso", ".bin", ".cue"};
+Outcome<ImageSource> read_iso_image(const fs::path& iso)
+{
+    return ImageSource{iso.filename().string(), iso, ImageKind::iso, {{1, iso, 0, std::nullopt, cooked_sectors}}, {iso}, 0};
+}
+
+// Without a cue, the .bin's own sectors tell how they are laid out.
+Outcome<ImageSource> read_bin_image(const fs::path& bin)
+{
+    return ImageSource{bin.filename().string(), bin, ImageKind::bin_cue, {{1, bin, 0, std::nullopt, std::nullopt}}, {bin}, 0};
+}
+
+// The image files by their extension. Those that name other files are read
+// first, so that the files they name are theirs and no second image. The
+// data file of a kind is named after the file that describes it, and
+// dropped alone it stands for that file. A CloneCD .sub is no image file:
+// the .ccd's reader finds it, and a release's subtitles are .sub files too.
+struct ImageFileKind {
+    std::string_view extension;
+    Outcome<ImageSource> (*read)(const fs::path&);
+    bool names_files = false;
+    std::string_view data_file = {};
+};
+
+constexpr ImageFileKind image_file_kinds[] = {
+    {".iso", read_iso_image},
+    {".bin", read_bin_image},
+    {".cue", read_cue_image, true},
+    {".nrg", read_nero_image},
+    {".toc", read_toc_image, true},
+    {".ccd", read_clonecd_image, true, ".img"},
+    {".mds", read_alcohol_image, true, ".mdf"},
+    {".cdi", read_discjuggler_image},
+};
 
 bool has_extension(const fs::path& file, std::string_view extension)
 {
-    return ends_with_ignoring_case(file.filename().string(), extension);
+    return !extension.empty() && ends_with_ignoring_case(file.filename().string(), extension);
 }
 
-// The file a cue names: as written, else the one file in that folder whose
-// name differs only in letter case; none when there is no such file, or two.
-std::optional<fs::path> file_named_by_cue(const fs::path& cue, const std::string& name)
+const ImageFileKind* kind_of(const fs::path& file)
 {
-    const fs::path named = cue.parent_path() / name;
-    std::error_code error;
-    if (fs::status(named, error).type() != fs::file_type::not_found)
-        return named;  // whatever else is wrong with it, reading it will say
-    const std::string wanted = named.filename().string();
-    const fs::path folder = named.parent_path().empty() ? "." : named.parent_path();  // a cue named without its folder
-    std::optional<fs::path> found;
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
-        if (!equals_ignoring_case(entry->path().filename().string(), wanted))
-            continue;
-        if (found)
-            return std::nullopt;
-        found = entry->path();
-    }
-    return found;
+    const auto kind = std::ranges::find_if(
+        image_file_kinds, [&file](const ImageFileKind& kind) { return has_extension(file, kind.extension); });
+    return kind == std::end(image_file_kinds) ? nullptr : kind;
 }
 
-Outcome<ImageSource> source_named_by_cue(const fs::path& cue)
+// The kind whose data file this is, when it is one.
+const ImageFileKind* described_kind_of(const fs::path& file)
 {
-    const std::string cue_name = cue.filename().string();
-    RegularFile file(cue);
-    std::string text(max_cue_sheet_size, '\0');
-    text.resize(file.read_at(0, text));
-    if (file.problem())
-        return cannot_read(cue_name, file.problem().reason());
-    const CueSheet sheet = parse_cue_sheet(text);
-    if (sheet.files.empty())
-        return cue_names_no_image(cue_name);
-    ImageSource source{cue_name, {}, true};
-    for (const CueFile& named : sheet.files) {
-        const std::optional<fs::path> image = file_named_by_cue(cue, named.name);
-        if (!image)
-            return cue_image_missing(fs::path(named.name).filename().string(), cue_name);
-        source.files.push_back({*image, layout_of_track_mode(named.track_mode)});
-    }
-    if (source.files.size() == 1)
-        source.file_name = source.files[0].path.filename().string();
-    return source;
+    const auto kind = std::ranges::find_if(
+        image_file_kinds, [&file](const ImageFileKind& kind) { return has_extension(file, kind.data_file); });
+    return kind == std::end(image_file_kinds) ? nullptr : kind;
 }
+
+struct FoundImage {
+    fs::path dropped;  // what the user dropped for it, and what a refusal names
+    ImageSource source;
+
+    // Whether file is one this image is read from or sized by.
+    bool holds(const fs::path& file) const
+    {
+        const auto same = [&file](const fs::path& own) {
+            std::error_code error;
+            return fs::equivalent(own, file, error);
+        };
+        return same(source.described_by) || std::ranges::any_of(source.sized_files, same)
+            || std::ranges::any_of(source.tracks, [&same](const ImageTrack& track) { return same(track.file); });
+    }
+};
 
 }  // namespace
 
+std::optional<std::size_t> first_data_track(const std::vector<ImageTrack>& tracks)
+{
+    const auto data = std::ranges::find_if(
+        tracks, [](const ImageTrack& track) { return !track.layout || track.layout->has_file_system; });
+    return data == tracks.end() ? std::nullopt : std::optional<std::size_t>(data - tracks.begin());
+}
+
 bool is_image_file_name(std::string_view file_name)
 {
-    return std::ranges::any_of(image_extensions,
-                               [file_name](std::string_view end) { return ends_with_ignoring_case(file_name, end); });
+    return kind_of(fs::path(file_name)) || described_kind_of(fs::path(file_name));
 }
 
 std::vector<std::string> image_file_patterns()
 {
     std::vector<std::string> patterns;
-    for (const std::string_view extension : image_extensions)
-        patterns.push_back(std::string("*").append(extension));
+    for (const ImageFileKind& kind : image_file_kinds) {
+        patterns.push_back(std::string("*").append(kind.extension));
+        if (!kind.data_file.empty())
+            patterns.push_back(std::string("*").append(kind.data_file));
+    }
     return patterns;
 }
 
 Outcome<std::optional<ImageSource>> find_image_source(const std::vector<fs::path>& image_files)
 {
-    struct FoundImage {
-        fs::path dropped;  // what the user dropped for it, and what a refusal names: the .cue for a cue's image
-        ImageSource source;
-    };
     std::vector<FoundImage> images;
-    for (const fs::path& file : image_files) {
-        if (!has_extension(file, ".cue"))
-            continue;
-        Outcome<ImageSource> source = source_named_by_cue(file);
-        if (!source)
-            return source.refusal();
-        images.push_back({file, *std::move(source)});
-    }
     const auto already_found = [&images](const fs::path& file) {
-        return std::ranges::any_of(images, [&file](const FoundImage& image) {
-            return std::ranges::any_of(image.source.files, [&file](const ImageFile& own) {
-                std::error_code error;
-                return fs::equivalent(own.path, file, error);
-            });
-        });
+        return std::ranges::any_of(images, [&file](const FoundImage& image) { return image.holds(file); });
     };
-    for (const fs::path& file : image_files)
-        if (!has_extension(file, ".cue") && !already_found(file))
-            images.push_back({file, {file.filename().string(), {{file, std::nullopt}}, !has_extension(file, ".iso")}});
+    const auto read = [&](const fs::path& dropped, const fs::path& file, const ImageFileKind& kind) -> Outcome<> {
+        Outcome<ImageSource> source = kind.read(file);
+        if (!source)
+            return source.failure();
+        images.push_back({dropped, *std::move(source)});
+        return Outcome<>::done();
+    };
+    for (const bool naming : {true, false})
+        for (const fs::path& file : image_files)
+            if (const ImageFileKind* kind = kind_of(file); kind && kind->names_files == naming && !already_found(file))
+                if (Outcome<> done = read(file, file, *kind); !done)
+                    return done.failure();
+    for (const fs::path& file : image_files) {
+        const ImageFileKind* kind = described_kind_of(file);
+        if (!kind || already_found(file))
+            continue;
+        const std::string describing = file.stem().string().append(kind->extension);
+        const std::optional<fs::path> found = file_named_by(file, describing);
+        if (!found && images.empty())
+            return describing_file_missing(describing, file.filename().string());
+        if (!found)
+            continue;  // a stray file of that name beside an image
+        if (Outcome<> done = read(file, *found, *kind); !done)
+            return done.failure();
+    }
     if (images.size() > 1)
         return two_images(images[0].dropped.filename().string(), images[1].dropped.filename().string());
     if (images.empty())

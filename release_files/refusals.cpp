@@ -80,4 +80,61 @@ Refusal cue_image_missing(std::string_view image, std::string_view cue)
     return {std::string(image) + ", the image that " + std::string(cue) + " names, is missing."};
 }
 
+Refusal describing_file_missing(std::string_view describing, std::string_view data)
+{
+    return {std::string(describing) + ", which describes " + std::string(data) + ", is missing."};
+}
+
+Refusal not_an_image_of(std::string_view file, std::string_view kind)
+{
+    return {std::string(file) + " is not " + std::string(kind) + ", or it was cut short."};
+}
+
+Refusal format_version_unread(std::string_view file, std::string_view program, std::string_view version)
+{
+    return {std::string(file) + " is in " + std::string(program) + "'s format version " + std::string(version)
+            + ", which is not read here."};
+}
+
+Refusal table_outside_file(std::string_view file, std::string_view table)
+{
+    return {std::string(file) + ": its " + std::string(table) + " points outside the file."};
+}
+
+Refusal table_does_not_add_up(std::string_view file, std::string_view table)
+{
+    return {std::string(file) + ": its " + std::string(table) + " does not add up."};
+}
+
+Refusal table_too_large(std::string_view file, std::string_view table)
+{
+    return {std::string(file) + ": its " + std::string(table) + " is larger than any disc's."};
+}
+
+Refusal lists_no_track(std::string_view file)
+{
+    return {std::string(file) + " lists no track."};
+}
+
+Refusal unknown_track_mode(std::string_view file, int track)
+{
+    return {std::string(file) + ": track " + std::to_string(track) + " is of a mode not known here."};
+}
+
+Refusal unknown_sector_size(std::string_view file, int track)
+{
+    return {std::string(file) + ": track " + std::to_string(track) + " has sectors of a size not known here."};
+}
+
+Refusal track_past_end(std::string_view file, int track, std::string_view data_file)
+{
+    return {std::string(file) + ": track " + std::to_string(track) + " runs past the end of " + std::string(data_file)
+            + "."};
+}
+
+Refusal sheet_line_unreadable(std::string_view file, int line)
+{
+    return {std::string(file) + ": line " + std::to_string(line) + " cannot be read."};
+}
+
 }  // namespace relwiz::release_files

@@ -7,6 +7,29 @@
 
 namespace relwiz::release_files {
 
+std::optional<SectorLayout> track_sectors(TrackMode mode, std::uint32_t sector_size)
+{
+    const bool raw = sector_size == 2352 || sector_size == 2368 || sector_size == 2448;
+    switch (mode) {
+    case TrackMode::audio:
+        return raw ? std::optional(SectorLayout{sector_size, 0, false}) : std::nullopt;
+    case TrackMode::mode2_form2:
+        return raw || sector_size == 2324 || sector_size == 2336 ? std::optional(SectorLayout{sector_size, 0, false})
+                                                                   : std::nullopt;
+    case TrackMode::mode1:
+    case TrackMode::mode2:
+        break;
+    }
+    const bool mode2 = mode == TrackMode::mode2;
+    if (sector_size == 2048)
+        return cooked_sectors;
+    if (sector_size == 2336 && mode2)
+        return SectorLayout{2336, 8, true};
+    if (raw)
+        return SectorLayout{sector_size, mode2 ? 24u : 16u, true};
+    return std::nullopt;
+}
+
 SectorLayout sniff_sector_layout(ByteSource& image)
 {
     // Sector 16 holds the first volume descriptor, so every data track has a sector there.

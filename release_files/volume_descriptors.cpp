@@ -141,14 +141,14 @@ std::optional<std::string> volume_label_of(std::string_view descriptors)
     return to_utf8(label);
 }
 
-std::optional<std::string> read_volume_label(ByteSource& image, SectorLayout layout)
+std::optional<std::string> read_volume_label(ByteSource& image, std::uint64_t track_start, SectorLayout layout)
 {
     if (!layout.has_file_system)
         return std::nullopt;
     std::string descriptors;
     std::array<char, descriptor_size> sector{};
     for (std::uint64_t n = first_descriptor_sector; n < first_descriptor_sector + max_descriptors; ++n) {
-        if (image.read_at(n * layout.sector_size + layout.data_offset, sector) < sector.size())
+        if (image.read_at(track_start + n * layout.sector_size + layout.data_offset, sector) < sector.size())
             break;
         descriptors.append(sector.data(), sector.size());
         if (ends_the_set({sector.data(), sector.size()}))

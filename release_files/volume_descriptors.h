@@ -31,11 +31,12 @@ inline constexpr std::string_view standard_identifier = "CD001";  // bytes 1 to 
 //         == "A LONG LABEL OF 30 CHARACTERS."
 std::optional<std::string> volume_label_of(std::string_view descriptors);
 
-// Reads the descriptors of the image, one sector at a time up to the set's
-// end, and returns their label; none for audio or a file that ends too soon.
+// Reads the descriptors of the track whose first sector starts at byte
+// track_start of the image, one sector at a time up to the set's end, and
+// returns their label; none for audio or a file that ends too soon.
 //
 //     RegularFile iso("game.iso");
-//     read_volume_label(iso, cooked_sectors);   // "GAME_CD1"
-std::optional<std::string> read_volume_label(ByteSource& image, SectorLayout layout);
+//     read_volume_label(iso, 0, cooked_sectors);   // "GAME_CD1"
+std::optional<std::string> read_volume_label(ByteSource& image, std::uint64_t track_start, SectorLayout layout);
 
 }  // namespace relwiz::release_files

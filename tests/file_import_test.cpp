@@ -222,6 +222,17 @@ private slots:
         window->drop(window->control("Frame12"), {QUrl::fromLocalFile(blank)});
         QCOMPARE(window->control<QLineEdit>("volume_label_text", 2)->text(), QStringLiteral("typed"));
         QCOMPARE(window->control<QLineEdit>("image_filename_text", 2)->text(), QStringLiteral("blank.iso"));
+
+        // A Nero image (one track-at-once track of the same sectors) fills the page too; the Image format
+        // pair, which knows .bin + .cue and .iso only, is cleared.
+        const QString nrg = write_file("game.nrg", image.replace(16 * 2048 + 40, 9, "NERO_DISC") + "ETNF"
+                                                       + QByteArray("\0\0\0\x14\0\0\0\0\0\0\x90\0", 12) + QByteArray(12, '\0')
+                                                       + "END!" + QByteArray(4, '\0') + "NERO" + QByteArray("\0\0\x90\0", 4));
+        window->drop(window->control("Frame12"), {QUrl::fromLocalFile(nrg)});
+        QCOMPARE(window->control<QLineEdit>("volume_label_text", 2)->text(), QStringLiteral("NERO_DISC"));
+        QCOMPARE(window->control<QLineEdit>("image_filename_text", 2)->text(), QStringLiteral("game.nrg"));
+        QVERIFY(!window->control<QRadioButton>("image_format_iso_radio", 2)->isChecked()
+                && !window->control<QRadioButton>("image_format_bin_radio", 2)->isChecked());
     }
 };
 

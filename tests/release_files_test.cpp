@@ -13,6 +13,8 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+
 using namespace relwiz::release_files;
 
 namespace {
@@ -25,7 +27,7 @@ QString describe(const relwiz::Outcome<DiscFiles>& found)
         return QString::fromStdString(found.refusal().message);
     std::string said;
     if (const std::optional<DiscImage>& image = found->image)
-        said += "; " + image->file_name + ' ' + std::to_string(image->size) + (image->bin_cue ? " bin " : " iso ")
+        said += "; " + image->file_name + ' ' + std::to_string(image->size) + (image->kind == ImageKind::bin_cue ? " bin " : image->kind == ImageKind::iso ? " iso " : " other ")
               + image->volume_label.value_or("-") + (image->needs_80min_cdr ? " 80min" : " 74min");
     if (const std::optional<ArchiveSet>& set = found->archive)
         said += "; " + set->format + ' ' + std::to_string(set->parts) + " parts " + std::to_string(set->largest_part)
@@ -54,11 +56,18 @@ QByteArrayList labels(const QString& primary, const QString& joliet)
 }
 
 // The ends of archive parts, field by field as archive_ends.cpp cites the formats' documents.
-QByteArray little_endian(quint32 value, int width)
+QByteArray little_endian(quint64 value, int width)
 {
     QByteArray bytes;
     for (int i = 0; i < width; ++i)
         bytes += char(value >> 8 * i);
+    return bytes;
+}
+
+QByteArray big_endian(quint64 value, int width)
+{
+    QByteArray bytes = little_endian(value, width);
+    std::reverse(bytes.begin(), bytes.end());
     return bytes;
 }
 
@@ -94,23 +103,102 @@ QString arj_head(char flags)
     return QString::fromLatin1("\x60\xEA" + little_endian(basic.size(), 2) + basic + little_endian(crc32_update(0, basic), 4));
 }
 
+// The end of a Nero image whose sectors end at first_chunk: its chunks, END! and the footer, "NER5" and a
+// 64-bit offset or "NERO" and a 32-bit one. A DAOX track is its mode, sector size and the offsets of its
+// pregap, data and end; an ETNF one its offset, length and mode.
+QByteArray nero_chunk(const char* id, const QByteArray& body)
+{
+    return id + big_endian(body.size(), 4) + body;
+}
+
+QByteArray daox_track(char mode, int sector_size, quint64 pregap, quint64 data, quint64 end)
+{
+    return QByteArray(12, '\0') + big_endian(sector_size, 2) + mode + QByteArray("\0\0\1", 3) + big_endian(pregap, 8)
+         + big_endian(data, 8) + big_endian(end, 8);
+}
+
+QString nero_end(const QByteArray& chunks, quint64 first_chunk, bool v2 = true)
+{
+    return QString::fromLatin1(chunks + nero_chunk("END!", {})
+                               + (v2 ? "NER5" + big_endian(first_chunk, 8) : "NERO" + big_endian(first_chunk, 4)));
+}
+
+// DiscJuggler's track table after the sectors at sectors_end, and its footer: per track its pregap and total
+// sectors, mode (0 audio, 1, 2) and sector size code (0 2048, 1 2336, 2 2352), between the fields DeXT's notes
+// pass over; version 4's marker and 3.00.780's 78 bytes in a v4 table, neither in a v2 one.
+struct CdiTrack {
+    int pregap, total, mode, size_code;
+};
+
+QString discjuggler_end(const QList<QList<CdiTrack>>& sessions, quint64 sectors_end, bool v4 = true,
+                        const QByteArray& marks = QByteArray("\0\0\1\0\0\0\xFF\xFF\xFF\xFF", 10).repeated(2))
+{
+    QByteArray table = little_endian(sessions.size(), 2);
+    for (const QList<CdiTrack>& session : sessions) {
+        table += little_endian(session.size(), 2);
+        for (const CdiTrack& track : session)
+            table += QByteArray(4, '\0') + marks + QByteArray(4, '\0') + "\5g.cdi" + QByteArray(19, '\0')
+                   + (v4 ? little_endian(0x80000000, 4) + QByteArray(8, '\7') : little_endian(333000, 4)) + QByteArray("\2\0", 2)
+                   + little_endian(track.pregap, 4) + little_endian(track.total - track.pregap, 4) + QByteArray(6, '\0')
+                   + little_endian(track.mode, 4) + QByteArray(16, '\0') + little_endian(track.total, 4)
+                   + QByteArray(16, '\0') + little_endian(track.size_code, 4) + QByteArray(29, '\0')
+                   + (v4 ? QByteArray(5, '\xFF') + QByteArray(4, '\xFF') + QByteArray(78, '\1') : QByteArray());
+        table += QByteArray(v4 ? 13 : 12, '\0');
+    }
+    table += QByteArray(20, '\0');
+    return QString::fromLatin1(table + little_endian(v4 ? 0x80000006 : 0x80000004, 4)
+                               + little_endian(v4 ? table.size() + 8 : sectors_end, 4));
+}
+
+// An .mds of format version 1.version_minor: one session, its lead-out block, then per track its block
+// (mode, sector size, start in the .mdf), its index block (sectors) and one name block for "*.mdf".
+struct MdsTrack {
+    char mode;
+    int sector_size;
+    quint64 start;
+    quint32 sectors;
+};
+
+QString alcohol_descriptor(const QList<MdsTrack>& tracks, char major = 1)
+{
+    const int blocks_at = 0x70, indices_at = blocks_at + 0x50 * (tracks.size() + 1);
+    const int names_at = indices_at + 8 * tracks.size();
+    QByteArray mds = "MEDIA DESCRIPTOR" + QByteArray(1, major) + QByteArray("\5\0\0", 3) + little_endian(1, 2);
+    mds = mds.leftJustified(0x50, '\0') + little_endian(0x58, 4) + QByteArray(4, '\0')                    // session at 0x58
+        + little_endian(-150, 4) + little_endian(0, 4) + little_endian(1, 2) + char(tracks.size() + 1) + '\1'
+        + little_endian(1, 2) + little_endian(tracks.size(), 2) + QByteArray(4, '\0') + little_endian(blocks_at, 4)
+        + QByteArray(4, '\0') + '\xA2' + QByteArray(0x4B, '\0');                                            // the lead-out
+    QByteArray indices;
+    for (int i = 0; i < tracks.size(); ++i) {
+        mds += tracks[i].mode + QByteArray("\0\x14\0", 3) + char(i + 1) + QByteArray(7, '\0')
+             + little_endian(indices_at + 8 * i, 4) + little_endian(tracks[i].sector_size, 2) + QByteArray(0x12, '\0')
+             + little_endian(0, 4) + little_endian(tracks[i].start, 8) + little_endian(1, 4) + little_endian(names_at, 4)
+             + QByteArray(0x18, '\0');
+        indices += little_endian(0, 4) + little_endian(tracks[i].sectors, 4);
+    }
+    return QString::fromLatin1(mds + indices + little_endian(names_at + 16, 4) + QByteArray(12, '\0') + QByteArray("*.mdf", 6));
+}
+
 // Makes the file a description names: "name", "name=its bytes" (Latin-1), "name 4096" (sparse, of that
-// size, ended by the bytes after "=" if any) or "fifo name". Descriptors go from sector 16 on, in sectors
-// of the size that the data offset after the size implies: cooked (none or 0), MODE2/2336 (8), or raw
-// sectors of mode 1 (16) or 2 (24), which start with the sync pattern, three address bytes and the mode.
+// size, ended by the bytes after "=" if any) or "fifo name". Descriptors go from sector 16 of the track that
+// begins at the byte offset after the data offset (0 if none), in sectors of the size the data offset
+// implies: cooked (none or 0), MODE2/2336 (8), or raw sectors of mode 1 (16) or 2 (24), which start with
+// the sync pattern, three address bytes and the mode; "16/2448" has sub-channel data after each raw sector.
 void make(const QDir& dir, const QString& description, const QByteArrayList& descriptors)
 {
     const QStringList words = description.section('=', 0, 0).split(' ');
-    const int data_offset = words.value(2).toInt();
+    const QStringList layout = words.value(2).split('/');
+    const int data_offset = layout[0].toInt();
     if (words[0] == "fifo")
         return void(mkfifo(qPrintable(dir.filePath(words[1])), 0600));
     QFile file(dir.filePath(words[0]));
     QVERIFY(dir.mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-    const int sector_size = data_offset == 0 ? 2048 : data_offset == 8 ? 2336 : 2352;
+    const int sector_size = layout.size() > 1 ? layout[1].toInt() : data_offset == 0 ? 2048 : data_offset == 8 ? 2336 : 2352;
+    const qint64 track_start = words.value(3).toLongLong();
     const QByteArray sync = '\0' + QByteArray(10, '\xFF') + QByteArray(4, '\0') + char(data_offset / 8 - 1);
     const QByteArray head = (data_offset < 16 ? QByteArray() : sync).leftJustified(data_offset, '\0');
     for (int i = 0; i < descriptors.size(); ++i)
-        QVERIFY(file.seek((16 + i) * sector_size) && file.write(head + descriptors[i]) > 0);
+        QVERIFY(file.seek(track_start + (16 + i) * sector_size) && file.write(head + descriptors[i]) > 0);
     const QByteArray bytes = description.section('=', 1).toLatin1();
     QVERIFY(words.size() < 2 || (file.resize(words[1].toLongLong()) && file.seek(file.size() - bytes.size())));
     QVERIFY(file.write(bytes) == bytes.size());
@@ -220,22 +308,81 @@ private slots:
             drop_one + "g.part1.rar and g.part02.rar belong to two archive sets.");
         row("same_part_twice", {"g.rar", "g.r00", "g.R00"}, drop_one + "g.R00 and g.r00 belong to two archive sets.");
         row("fifo_part", {"g.rar", "fifo g.r00", "g.r01"}, "Cannot read g.r00: is not a regular file.");
+        // Nero: a DAOX chunk's audio track, then a data track with a pregap; an ETNF track of MODE2/2336.
+        const QByteArray two_tracks = QByteArray(20, '\0') + "\1\2" + daox_track(7, 2352, 0, 0, 23520)
+                                    + daox_track(5, 2352, 23520, 376320, 470400);
+        const QString dao = nero_end(nero_chunk("DAOX", two_tracks), 470400);
+        const QString dao_size = QString::number(470400 + dao.size());
+        row("nrg_dao_pregap", {"g.nrg " + dao_size + " 16 376320=" + dao}, "g.nrg " + dao_size + " other ÉTÉ 74min", labelled);
+        const QString tao = nero_end(nero_chunk("ETNF", big_endian(0, 4) + big_endian(93440, 4) + big_endian(3, 4)
+                                                      + QByteArray(8, '\0')), 93440, false);
+        row("nrg_old_tao", {"g.nrg 93484 8=" + tao}, "g.nrg 93484 other Game CD 74min", {descriptor(2, "Game CD", "%/C")});
+        row("nrg_no_footer", {"g.nrg 4096"}, "g.nrg is not a Nero image, or it was cut short.");
+        row("nrg_chain_outside", {"g.nrg 100=" + nero_end({}, 89)}, "g.nrg: its chunk table points outside the file.");
+        row("nrg_track_into_chain", {"g.nrg 23134=" + nero_end(nero_chunk("DAOX", two_tracks), 23000)},
+            "g.nrg: its chunk table does not add up.");
+        // DiscJuggler: a Dreamcast disc's label is in its last session, not in the first data track.
+        const QString dreamcast = discjuggler_end({{{150, 160, 1, 0}}, {{150, 190, 2, 1}}}, 771520);
+        const QString cdi_size = QString::number(771520 + dreamcast.size());
+        row("cdi_4_last_session", {"g.cdi " + cdi_size + " 8 678080=" + dreamcast}, "g.cdi " + cdi_size + " other ÉTÉ 74min",
+            labelled);
+        const QString cdi_2 = discjuggler_end({{{0, 40, 1, 2}}}, 94080, false);
+        row("cdi_2", {"g.cdi " + QString::number(94080 + cdi_2.size()) + " 16=" + cdi_2},
+            "g.cdi " + QString::number(94080 + cdi_2.size()) + " other ÉTÉ 74min", labelled);
+        row("cdi_no_marks", {"g.cdi 94080=" + discjuggler_end({{{0, 40, 1, 2}}}, 0, true, QByteArray(20, '\1'))},
+            "g.cdi: its track table does not add up.");
+        row("cdi_track_into_table", {"g.cdi 81919=" + discjuggler_end({{{0, 40, 1, 0}}}, 0)},
+            "g.cdi: its track table does not add up.");
+        // Alcohol 120%: sectors with sub-channel data count as one each.
+        row("mds_2448_over_74_minutes", {"g.mdf 815186448 16/2448", "g.mds=" + alcohol_descriptor({{'\xAA', 2448, 0, 333001}})},
+            "g.mdf 815186448 other ÉTÉ 80min", labelled);
+        row("mdf_with_mds_beside", {"g.mdf 94080 24", "beside G.MDS=" + alcohol_descriptor({{'\xEC', 2352, 0, 40}})},
+            "g.mdf 94080 other ÉTÉ 74min", labelled);
+        row("mdf_alone", {"g.mdf 94080"}, "g.mds, which describes g.mdf, is missing.");
+        row("mds_version_2", {"g.mds=" + alcohol_descriptor({}, 2)},
+            "g.mds is in Alcohol 120%'s format version 2.5, which is not read here.");
+        row("mds_track_past_end", {"g.mdf 94079", "g.mds=" + alcohol_descriptor({{'\xAA', 2352, 0, 40}})},
+            "g.mds: track 1 runs past the end of g.mdf.");
+        // cdrdao, as read-cd writes it: an audio track, then a data track from a byte offset of the same file.
+        row("toc_read_cd", {"g.bin 117600 16 23520", "g.toc=CD_ROM\nCD_TEXT { LANGUAGE 0 { TITLE \"TRACK\" } }\n// Track 1\n"
+            "TRACK AUDIO\nNO COPY\nFILE \"G.BIN\" 0 00:00:10\n\n// Track 2\nTRACK MODE1_RAW\n"
+            "DATAFILE \"g.bin\" #23520 // length in bytes: 94080\n"}, "g.bin 117600 other ÉTÉ 74min", labelled);
+        row("toc_past_end", {"g.bin 4095", "g.toc=TRACK MODE1\nDATAFILE \"g.bin\" 00:00:02"},
+            "g.toc: track 1 runs past the end of g.bin.");
+        row("toc_unknown_mode", {"g.toc=TRACK MODE3\nFILE \"g.bin\" 0"}, "g.toc: track 1 is of a mode not known here.");
+        row("toc_bad_time", {"g.toc=TRACK AUDIO\n\nFILE \"g.bin\" 0:60:00"}, "g.toc: line 3 cannot be read.");
+        row("toc_file_missing", {"g.toc=TRACK MODE1\nDATAFILE \"a.bin\""}, "a.bin, the image that g.toc names, is missing.");
+        // CloneCD: an audio track, then a mode 2 track from its address in minutes, seconds and frames.
+        row("ccd_img_sub", {"g.img 117600 24 23520", "g.sub 4800", "g.ccd=[CloneCD]\r\nVersion=3\r\n[Entry 0]\r\n"
+            "Point=0xa2\r\nPLBA=50\r\n[Entry 1]\nPoint=0x01\nControl=0x00\nPLBA=0\n[Entry 2]\nPoint=0x02\n"
+            "Control=0x04\nPMin=0\nPSec=2\nPFrame=10\n[TRACK 2]\nMODE=2\nINDEX 1=10\n"}, "g.img 122400 other ÉTÉ 74min", labelled);
+        row("ccd_without_img", {"g.ccd=[Entry 1]\nPoint=0x01\nPLBA=0"}, "g.img, the image that g.ccd names, is missing.");
+        row("img_alone", {"g.img 94080"}, "g.ccd, which describes g.img, is missing.");
+        row("subtitles_and_stray_img_beside_a_cue", {"g.bin 94080 16", "g.cue=FILE g.bin BINARY", "movie.sub", "movie.img"},
+            "g.bin 94080 bin ÉTÉ 74min", labelled);
+        row("ccd_mode_5", {"g.img 94080", "g.ccd=[Entry 1]\nPoint=1\n[TRACK 1]\nMODE=5"},
+            "g.ccd: track 1 is of a mode not known here.");
         row("nothing", {"g.nfo", "g.sfv", "g.7zip", "fifo c.jpg"},
             "None of the dropped files is a disc image or an archive part.");
     }
 
-    // The folder is dropped twice over: its files must still count once each.
+    // The folder is dropped twice over: its files must still count once each. A row with files made
+    // "beside" the others drops only the others.
     void drop()
     {
         QFETCH(QStringList, files);
         QFETCH(QString, found);
         QFETCH(QByteArrayList, descriptors);
         QTemporaryDir dir;
-        for (const QString& file : files)
-            make(QDir(dir.path()), file, file == files[0] ? descriptors : QByteArrayList());
+        std::vector<std::filesystem::path> dropped{dir.path().toStdString(), dir.path().toStdString()};
+        for (const QString& file : files) {
+            const bool beside = file.startsWith("beside ");
+            make(QDir(dir.path()), beside ? file.mid(7) : file, file == files[0] ? descriptors : QByteArrayList());
+            if (beside)
+                dropped = {dir.filePath(files[0].section(' ', 0, 0)).toStdString()};
+        }
         std::optional<relwiz::Outcome<DiscFiles>> disc;
-        const std::uint64_t read = relwiz::testing::bytes_read_by(
-            [&] { disc = read_disc_files({dir.path().toStdString(), dir.path().toStdString()}); });
+        const std::uint64_t read = relwiz::testing::bytes_read_by([&] { disc = read_disc_files(dropped); });
         QCOMPARE(describe(*disc), found);
         // At most 128 KiB of the image, the end of the last part, and the cue sheet.
         QVERIFY2(read <= 128 * 1024 + 65'557 + 4096, qPrintable(QString::number(read)));
@@ -270,8 +417,9 @@ private slots:
         for (const std::string& pattern : disc_file_patterns())
             patterns << QRegularExpression(QRegularExpression::wildcardToRegularExpression(QString::fromStdString(pattern)),
                                            QRegularExpression::CaseInsensitiveOption);
-        const QStringList unread{"g.sfv.txt", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x"};
-        for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.rar", "g.r00", "g.S12", "g.part1.rar",
+        const QStringList unread{"g.sfv.txt", "g.nfo", "g.r1", "g.rar.txt", "g.7z.x", "g.nrg.txt", "g.sub"};
+        for (const QString& name : unread + QStringList{"g.iso", "G.BIN", "g.cue", "g.nrg", "G.TOC", "g.ccd", "g.img",
+                                                        "g.mds", "G.MDF", "g.cdi", "g.rar", "g.r00", "g.S12", "g.part1.rar",
                                                         "g.part010.rar", "g.zip", "g.z01", "g.ace", "g.c99", "g.arj", "g.a01",
                                                         "g.7z.001", "g.7z.0001", "g.SFV"}) {
             const std::string file = name.toStdString();
