@@ -17,7 +17,7 @@ private slots:
     // fields when no set came, are not answered.
     void disc_files_answer_their_fields()
     {
-        const DiscFiles files{DiscImage{"g.bin", 681984000, true, std::nullopt, true}, std::nullopt, std::nullopt};
+        const DiscFiles files{DiscImage{"g.bin", 681984000, release_files::ImageKind::bin_cue, std::nullopt, true}, std::nullopt, std::nullopt};
         const DiscPageAnswers answers = disc_page_answers(files);
         QCOMPARE(answers.answered, (std::vector<DiscField>{&DiscInfo::image_format, &DiscInfo::image_filename,
                                                             &DiscInfo::image_file_size, &DiscInfo::needs_80min_cdr}));
