@@ -8,6 +8,7 @@
 #include <QTextLayout>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
 #include <ranges>
 #include <span>
@@ -54,10 +55,10 @@ bool takes_one_cell(char16_t c)
 
 class ArtWalk {
 public:
-    ArtWalk(const QRectF& exposed, const PaintContext& context, const ArtGlyphBounds& glyphs)
+    ArtWalk(const QRectF& exposed, const PaintContext& context, const ArtFont& font)
         : exposed_(exposed)
         , context_(context)
-        , glyphs_(glyphs)
+        , font_(font)
         , selecting_(!context.selections.isEmpty())
     {
     }
@@ -68,6 +69,9 @@ public:
         const QTextLayout& layout = *block.layout();
         const QPointF at = origin + layout.position();
         const QString text = block.text();
+        // Where every character takes one cell, the paragraph runs left to
+        // right from the margin, and no line needs measuring.
+        const bool one_cell_each = std::ranges::all_of(text, [](QChar c) { return takes_one_cell(c.unicode()); });
         QVarLengthArray<char16_t, 160> run;
         for (int n = first_line_below(layout, exposed_.top() - at.y()); n < layout.lineCount(); ++n) {
             const QTextLine line = layout.lineAt(n);
@@ -84,7 +88,7 @@ public:
                     continue;
                 }
                 if (holds_art)
-                    add_run(block, origin, line, column - int(run.size()), run);
+                    add_run(block, origin, line, column - int(run.size()), run, one_cell_each);
                 run.clear();
                 holds_art = false;
             }
@@ -111,20 +115,21 @@ private:
     };
 
     // The characters of a run each take one cell of the font's fixed pitch,
-    // so where the run starts and ends places every cell: QTextLine's
-    // cursorToX reads the whole paragraph each time it is asked.
+    // so where the run starts places every cell; QTextLine's cursorToX reads
+    // and shapes the whole paragraph the first time it is asked.
     void add_run(const QTextBlock& block, QPointF origin, const QTextLine& line, int first_column,
-                 std::span<const char16_t> run)
+                 std::span<const char16_t> run, bool line_of_cells)
     {
         const QPointF at = origin + block.layout()->position();
         const qreal top = at.y() + line.y(), bottom = top + line.height(), baseline = top + line.ascent();
-        const qreal left = at.x() + line.cursorToX(first_column);
-        const qreal pitch = (at.x() + line.cursorToX(first_column + int(run.size())) - left) / qreal(run.size());
+        const qreal pitch = font_.pitch;
+        const qreal left = at.x() + (line_of_cells ? line.x() + (first_column - line.textStart()) * pitch
+                                                   : line.cursorToX(first_column));
         for (std::size_t n = 0; n < run.size(); ++n) {
             if (!is_cell_art(run[n]))
                 continue;
             const QRectF cell(QPointF(left + qreal(n) * pitch, top), QPointF(left + qreal(n + 1) * pitch, bottom));
-            const QRectF glyph = glyphs_[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
+            const QRectF glyph = font_.glyph_bounds[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
             const int column = first_column - line.textStart() + int(n);
             const auto [ink, paper] = cell_colours(lines_.back().start + column, context_);
             const QColor base = context_.palette.base().color();
@@ -176,7 +181,7 @@ private:
 
     QRectF exposed_;
     const PaintContext& context_;
-    const ArtGlyphBounds& glyphs_;
+    const ArtFont& font_;
     bool selecting_;
     ArtInSight art_;
     std::vector<Line> lines_;
@@ -185,19 +190,19 @@ private:
 
 }  // namespace
 
-ArtGlyphBounds art_glyph_bounds(const QFont& font)
+ArtFont art_font(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    ArtGlyphBounds bounds;
+    ArtFont art{metrics.horizontalAdvance(QStringLiteral("MM")) - metrics.horizontalAdvance(QLatin1Char('M')), {}};
     for (char16_t c = 0x2500; c < 0x25A0; ++c)
-        bounds[c - 0x2500] = metrics.boundingRect(QChar(c));
-    return bounds;
+        art.glyph_bounds[c - 0x2500] = metrics.boundingRect(QChar(c));
+    return art;
 }
 
 ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed, const PaintContext& context,
-                        const ArtGlyphBounds& glyphs)
+                        const ArtFont& font)
 {
-    ArtWalk walk(exposed, context, glyphs);
+    ArtWalk walk(exposed, context, font);
     QAbstractTextDocumentLayout* layout = first.isValid() ? first.document()->documentLayout() : nullptr;
     for (QTextBlock block = first; block.isValid() && origin.y() <= exposed.bottom(); block = block.next()) {
         const QRectF bounds = layout->blockBoundingRect(block).translated(origin);
@@ -223,15 +228,18 @@ void paint_art(QPainter& painter, const std::vector<ArtCell>& cells)
     // All the glyphs go first, a glyph strays onto the pixels of the shapes
     // beside it; where it strays beyond the cell, what lay there shows again.
     for (const ArtCell& cell : cells) {
-        const QRect inside = pixels(cell.cell);
         const QRect glyph = QRectF(cell.glyph.topLeft() * ratio, cell.glyph.bottomRight() * ratio).toAlignedRect();
+        if (std::ranges::all_of(cell.paper_beside, [&cell](const QColor& paper) { return paper == cell.paper; })) {
+            painter.fillRect(glyph, cell.paper);
+            continue;
+        }
+        const QRect inside = pixels(cell.cell);  // covered by the shape
         const QRect strays[] = {
             QRect(glyph.topLeft(), QPoint(glyph.right(), inside.top() - 1)),
             QRect(QPoint(inside.right() + 1, inside.top()), QPoint(glyph.right(), inside.bottom())),
             QRect(QPoint(glyph.left(), inside.bottom() + 1), glyph.bottomRight()),
             QRect(QPoint(glyph.left(), inside.top()), QPoint(inside.left() - 1, inside.bottom())),
         };
-        painter.fillRect(inside, cell.paper);
         for (int side = 0; side < 4; ++side)
             if (cell.paper_beside[side].isValid() && !strays[side].isEmpty())
                 painter.fillRect(strays[side], cell.paper_beside[side]);

@@ -33,7 +33,7 @@ SheetTextBox::SheetTextBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
     setFont(sheet_font());
-    art_glyph_bounds_ = art_glyph_bounds(font());
+    art_font_ = art_font(font());
     QPalette colours = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Base, Qt::black);
@@ -88,11 +88,12 @@ void SheetTextBox::resizeEvent(QResizeEvent* event)
 
 void SheetTextBox::paintEvent(QPaintEvent* event)
 {
-    // Found before the text is drawn: finding the cells lays out the lines
-    // in sight, and QTextLayout keeps that layout only until it draws them.
+    // Found before the text is drawn: where a line must be measured, that
+    // shapes its paragraph, and QTextLayout keeps the shapes only until it
+    // draws them.
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     const ArtInSight art =
-        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_glyph_bounds_);
+        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_font_);
     QPlainTextEdit::paintEvent(event);
     if (art.cells.empty())
         return;

@@ -35,7 +35,7 @@ protected:
 private:
     void fit_columns_to_width();
 
-    ArtGlyphBounds art_glyph_bounds_;
+    ArtFont art_font_;
 };
 
 // A fixed-pitch font whose character cells are exactly `cell_width` pixels.
