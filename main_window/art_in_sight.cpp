@@ -55,10 +55,10 @@ bool takes_one_cell(char16_t c)
 
 class ArtWalk {
 public:
-    ArtWalk(const QRectF& exposed, const PaintContext& context, const ArtFont& font)
+    ArtWalk(const QRectF& exposed, const PaintContext& context, const ArtGlyphBounds& glyphs)
         : exposed_(exposed)
         , context_(context)
-        , font_(font)
+        , glyphs_(glyphs)
         , selecting_(!context.selections.isEmpty())
     {
     }
@@ -116,20 +116,26 @@ private:
 
     // The characters of a run each take one cell of the font's fixed pitch,
     // so where the run starts places every cell; QTextLine's cursorToX reads
-    // and shapes the whole paragraph the first time it is asked.
+    // and shapes the whole paragraph the first time it is asked, so it is
+    // asked where the paragraph holds other characters, and once for the
+    // pitch.
     void add_run(const QTextBlock& block, QPointF origin, const QTextLine& line, int first_column,
                  std::span<const char16_t> run, bool line_of_cells)
     {
         const QPointF at = origin + block.layout()->position();
         const qreal top = at.y() + line.y(), bottom = top + line.height(), baseline = top + line.ascent();
-        const qreal pitch = font_.pitch;
+        if (pitch_ == 0) {
+            const int end = first_column + int(run.size());
+            pitch_ = (line.cursorToX(end) - line.cursorToX(first_column)) / qreal(run.size());
+        }
+        const qreal pitch = pitch_;
         const qreal left = at.x() + (line_of_cells ? line.x() + (first_column - line.textStart()) * pitch
                                                    : line.cursorToX(first_column));
         for (std::size_t n = 0; n < run.size(); ++n) {
             if (!is_cell_art(run[n]))
                 continue;
             const QRectF cell(QPointF(left + qreal(n) * pitch, top), QPointF(left + qreal(n + 1) * pitch, bottom));
-            const QRectF glyph = font_.glyph_bounds[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
+            const QRectF glyph = glyphs_[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
             const int column = first_column - line.textStart() + int(n);
             const auto [ink, paper] = cell_colours(lines_.back().start + column, context_);
             const QColor base = context_.palette.base().color();
@@ -181,8 +187,9 @@ private:
 
     QRectF exposed_;
     const PaintContext& context_;
-    const ArtFont& font_;
+    const ArtGlyphBounds& glyphs_;
     bool selecting_;
+    qreal pitch_ = 0;
     ArtInSight art_;
     std::vector<Line> lines_;
     std::vector<Place> places_;  // of each cell, while selecting
@@ -190,19 +197,19 @@ private:
 
 }  // namespace
 
-ArtFont art_font(const QFont& font)
+ArtGlyphBounds art_glyph_bounds(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    ArtFont art{metrics.horizontalAdvance(QStringLiteral("MM")) - metrics.horizontalAdvance(QLatin1Char('M')), {}};
+    ArtGlyphBounds bounds;
     for (char16_t c = 0x2500; c < 0x25A0; ++c)
-        art.glyph_bounds[c - 0x2500] = metrics.boundingRect(QChar(c));
-    return art;
+        bounds[c - 0x2500] = metrics.boundingRect(QChar(c));
+    return bounds;
 }
 
 ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed, const PaintContext& context,
-                        const ArtFont& font)
+                        const ArtGlyphBounds& glyphs)
 {
-    ArtWalk walk(exposed, context, font);
+    ArtWalk walk(exposed, context, glyphs);
     QAbstractTextDocumentLayout* layout = first.isValid() ? first.document()->documentLayout() : nullptr;
     for (QTextBlock block = first; block.isValid() && origin.y() <= exposed.bottom(); block = block.next()) {
         const QRectF bounds = layout->blockBoundingRect(block).translated(origin);

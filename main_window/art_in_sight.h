@@ -16,16 +16,11 @@ class QPainter;
 
 namespace relwiz {
 
-// What finding art needs to know of a box's fixed-pitch font: the width of
-// its cells, and where it draws each block and box character about its
-// baseline and the left of its cell. A glyph strays beyond its cell:
-// DejaVu Sans Mono draws its full block a pixel above the line and a pixel
-// left of the cell.
-struct ArtFont {
-    qreal pitch;
-    std::array<QRectF, 160> glyph_bounds;
-};
-ArtFont art_font(const QFont& font);
+// Where `font` draws each block and box character about its baseline and
+// the left of its cell. A glyph strays beyond its cell: DejaVu Sans Mono
+// draws its full block a pixel above the line and a pixel left of the cell.
+using ArtGlyphBounds = std::array<QRectF, 160>;
+ArtGlyphBounds art_glyph_bounds(const QFont& font);
 
 // A character of art, or a row of one that spans its width, in the
 // viewport's coordinates.
@@ -48,9 +43,9 @@ struct ArtInSight {
 // The art in `exposed`, walking the blocks from `first`, whose top left lies
 // at `origin`, as QPlainTextEdit walks them to draw the text; `context`
 // gives the colours, of the selection where a cell is selected.
-//     art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), getPaintContext(), art_font(font()))
+//     art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), getPaintContext(), bounds)
 ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed,
-                        const QAbstractTextDocumentLayout::PaintContext& context, const ArtFont& font);
+                        const QAbstractTextDocumentLayout::PaintContext& context, const ArtGlyphBounds& glyphs);
 
 // Wipes out the glyphs of `cells`, then draws each as its shape, each edge
 // of a cell on the device pixel nearest to it: neighbours share their edge.

@@ -33,7 +33,6 @@ SheetTextBox::SheetTextBox(QWidget* parent)
     : QPlainTextEdit(parent)
 {
     setFont(sheet_font());
-    art_font_ = art_font(font());
     QPalette colours = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         colours.setColor(group, QPalette::Base, Qt::black);
@@ -93,7 +92,7 @@ void SheetTextBox::paintEvent(QPaintEvent* event)
     // draws them.
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     const ArtInSight art =
-        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_font_);
+        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_glyph_bounds_);
     QPlainTextEdit::paintEvent(event);
     if (art.cells.empty())
         return;
@@ -105,6 +104,13 @@ void SheetTextBox::paintEvent(QPaintEvent* event)
         art.caret_block.layout()->drawCursor(&painter, art.caret_block_origin,
                                              context.cursorPosition - art.caret_block.position(), cursorWidth());
     }
+}
+
+void SheetTextBox::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)  // as the font resolves against the window's
+        art_glyph_bounds_ = art_glyph_bounds(font());
 }
 
 void SheetTextBox::fit_columns_to_width()

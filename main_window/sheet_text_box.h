@@ -31,11 +31,12 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fit_columns_to_width();
 
-    ArtFont art_font_;
+    ArtGlyphBounds art_glyph_bounds_;
 };
 
 // A fixed-pitch font whose character cells are exactly `cell_width` pixels.
