@@ -17,8 +17,9 @@ class QPainter;
 namespace relwiz {
 
 // Where `font` draws each block and box character about its baseline and
-// the left of its cell. A glyph strays beyond its cell: DejaVu Sans Mono
-// draws its full block a pixel above the line and a pixel left of the cell.
+// the left of its cell. A glyph strays beyond its cell: the full block of
+// DejaVu Sans Mono tints the pixel after its cell, and at some scale
+// factors the one below its line.
 using ArtGlyphBounds = std::array<QRectF, 160>;
 ArtGlyphBounds art_glyph_bounds(const QFont& font);
 

@@ -360,6 +360,11 @@ private slots:
             const BoxPicture seen{box};
             const QRgb ink = box->palette().color(QPalette::Text).rgb();
             QCOMPARE(seen.count_other_than(seen.cells({2, 3}, {17, 4}), ink), 0);
+            const int row = seen.cells({2, 3}, {2, 3}).center().y();
+            int edge = seen.pixels.width() - 1;
+            while (seen.pixels.pixel(edge, row) != ink)
+                --edge;
+            QCOMPARE(seen.pixels.pixel(edge + 1, row), box->palette().color(QPalette::Base).rgb());  // no glyph's fringe
             for (QPoint corner : {QPoint(2, 0), QPoint(9, 0), QPoint(2, 2)})  // ╬ is open in its middle
                 QCOMPARE(seen.gaps(seen.middles(corner, corner + QPoint(6, 0)), ink), 0);
             for (int column : {2, 5, 8, 9, 12, 15})
@@ -372,6 +377,10 @@ private slots:
                 greens << rows.first();
             }
             QVERIFY2(greens[0] > 0 && greens[0] < greens[1] && greens[1] < greens[2] && greens[2] < greens[3], name);
+
+            for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})  // the caret shows on art
+                QTest::keyClick(box, key);
+            QVERIFY(BoxPicture{box}.count_other_than(seen.cells({2, 3}, {17, 4}), ink) > 0);
 
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
             const BoxPicture selected{box};
