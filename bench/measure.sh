@@ -2,8 +2,8 @@
 # Builds Release and prints every performance figure, each beside the
 # baseline it is measured against in the same run:
 #   compose throughput, Preview latency and scrolling through art, save of
-#   an 8 MiB sheet, a group's
-#   32 MiB DOS text .nfo brought in and CP437 encoding, a disc page's files read
+#   an 8 MiB sheet, a group's 32 MiB DOS text .nfo brought in and CP437
+#   encoding, a disc page's files read
 #   against stat of the same files, start-up and peak memory against a
 #   minimal Qt window, memory over a 1,000-cycle soak, a 1 GiB set of parts
 #   checked against its .sfv beside rhash, cksfv and read(), and the window's
