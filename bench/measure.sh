@@ -5,9 +5,9 @@
 #   an 8 MiB sheet, a group's 32 MiB DOS text .nfo brought in and CP437
 #   encoding, a disc page's files read against stat of the same files,
 #   start-up and peak memory against a minimal Qt window, memory over a
-#   1,000-cycle soak, a 1 GiB set of parts
-#   checked against its .sfv beside rhash, cksfv and read(), and the window's
-#   longest stall while a disc page checks 3 GiB against an idle window's.
+#   1,000-cycle soak, a 1 GiB set of parts checked against its .sfv beside
+#   rhash, cksfv and read(), and the window's longest stall while a disc page
+#   checks 3 GiB against an idle window's.
 #   bench/measure.sh [build folder]      (default: build-release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
