@@ -170,7 +170,7 @@ private:
     // after it: a glyph's stray pixels stay there rather than wipe it out.
     std::array<QColor, 4> paper_beside(Place place) const
     {
-        const auto paper_at = [this](std::size_t line, int column) {
+        const auto paper_at = [this](std::size_t line, int column) {  // the line before the first is none
             if (line >= lines_.size() || column < 0 || column > lines_[line].length)
                 return context_.palette.base().color();
             if (column == lines_[line].length)

@@ -49,7 +49,9 @@ ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed,
                         const QAbstractTextDocumentLayout::PaintContext& context, const ArtGlyphBounds& glyphs);
 
 // Wipes out the glyphs of `cells`, then draws each as its shape, each edge
-// of a cell on the device pixel nearest to it: neighbours share their edge.
+// of a cell on a whole device pixel where the selection puts it, so that
+// neighbours share their edge.
+//     paint_art(painter, art_in_sight(...).cells)
 void paint_art(QPainter& painter, const std::vector<ArtCell>& cells);
 
 }  // namespace relwiz
