@@ -2,8 +2,11 @@
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <cmath>
 
@@ -80,6 +83,34 @@ void SheetTextBox::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);
     fit_columns_to_width();
+}
+
+void SheetTextBox::paintEvent(QPaintEvent* event)
+{
+    // Found before the text is drawn: where a line must be measured, that
+    // shapes its paragraph, and QTextLayout keeps the shapes only until it
+    // draws them.
+    const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
+    const ArtInSight art =
+        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_glyph_bounds_);
+    QPlainTextEdit::paintEvent(event);
+    if (art.cells.empty())
+        return;
+    QPainter painter(viewport());
+    painter.setClipRect(event->rect());
+    paint_art(painter, art.cells);
+    if (art.caret_block.isValid()) {  // drawn again over the art, as QPlainTextEdit draws it
+        painter.setPen(context.palette.text().color());
+        art.caret_block.layout()->drawCursor(&painter, art.caret_block_origin,
+                                             context.cursorPosition - art.caret_block.position(), cursorWidth());
+    }
+}
+
+void SheetTextBox::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)  // as the font resolves against the window's
+        art_glyph_bounds_ = art_glyph_bounds(font());
 }
 
 void SheetTextBox::fit_columns_to_width()

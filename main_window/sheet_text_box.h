@@ -1,8 +1,12 @@
 // The two multi-line boxes, the pasted release-group sheet and the preview:
 // green on black in a fixed-pitch font whose cells are 8 pixels wide, wide
 // enough for a 79-character sheet line on one row. Longer lines wrap on
-// screen only; the text itself never changes. Tab moves the focus on.
+// screen only; the text itself never changes. Tab moves the focus on. The
+// block and box characters of .nfo art are drawn as shapes that fill their
+// cells (art_in_sight.h), so that art shows whole, without seams.
 #pragma once
+
+#include "art_in_sight.h"
 
 #include <QPlainTextEdit>
 
@@ -26,9 +30,13 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fit_columns_to_width();
+
+    ArtGlyphBounds art_glyph_bounds_;
 };
 
 // A fixed-pitch font whose character cells are exactly `cell_width` pixels.

@@ -1,6 +1,7 @@
 // The main window driven as a person would, from the first click to the
 // bytes of the saved file: a few journeys, then the per-control facts.
 #include "about_form.h"
+#include "sheet_text_box.h"
 #include "window_driver.h"
 
 using namespace relwiz;
@@ -19,6 +20,77 @@ QStringList folder_entries()
 {
     return QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
+
+// What a sheet box shows, as the screen's pixels, and where its characters lie on them.
+struct BoxPicture {
+    QPlainTextEdit* box;
+    QImage pixels = box->viewport()->grab().toImage();
+
+    // The cells from (column, line) to (last column, last line), `inset`
+    // pixels in from their edges (by default the error of Qt's cursorRect,
+    // in whole logical pixels).
+    QRect cells(QPoint from, QPoint to, int inset = -1) const
+    {
+        const auto place = [this](QPoint at) {
+            QTextCursor cursor(box->document()->findBlockByNumber(at.y()));
+            cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, at.x());
+            return box->cursorRect(cursor);
+        };
+        const qreal ratio = pixels.devicePixelRatio();
+        inset = inset < 0 ? qCeil(ratio) : inset;
+        const QRect first = place(from), last = place(to);
+        return QRect(QPoint(qRound(first.left() * ratio), qRound(first.top() * ratio)),
+                     QPoint(qRound((last.left() + SheetTextBox::cell_width) * ratio) - 1,
+                            qRound((last.bottom() + 1) * ratio) - 1))
+            .adjusted(inset, inset, -inset, -inset);
+    }
+
+    // From the middle of the first cell to the middle of the last, give or
+    // take the error of cells(): the stretch a line drawn through them covers.
+    QRect middles(QPoint from, QPoint to) const
+    {
+        const QRect first = cells(from, from, 0), last = cells(to, to, 0);
+        const int error = qCeil(pixels.devicePixelRatio());
+        return from.y() == to.y() ? QRect(QPoint(first.center().x() + error, first.top()),
+                                          QPoint(last.center().x() - error, last.bottom()))
+                                  : QRect(QPoint(first.left(), first.center().y() + error),
+                                          QPoint(last.right(), last.center().y() - error));
+    }
+
+    int count_other_than(const QRect& area, QRgb colour) const
+    {
+        int other = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                other += pixels.pixel(x, y) != colour;
+        return other;
+    }
+
+    // How many pixel columns (or rows) of `area` along a line hold none of its ink.
+    int gaps(const QRect& area, QRgb ink) const
+    {
+        const bool across = area.width() > area.height();
+        int empty = 0;
+        for (int at = 0; at < (across ? area.width() : area.height()); ++at)
+            empty += count_other_than(across ? QRect(area.left() + at, area.top(), 1, area.height())
+                                             : QRect(area.left(), area.top() + at, area.width(), 1),
+                                      ink) == (across ? area.height() : area.width());
+        return empty;
+    }
+
+    // The green of each pixel row of `area`, on average.
+    QList<int> row_greens(const QRect& area) const
+    {
+        QList<int> greens;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            int sum = 0;
+            for (int x = area.left(); x <= area.right(); ++x)
+                sum += qGreen(pixels.pixel(x, y));
+            greens << sum / area.width();
+        }
+        return greens;
+    }
+};
 
 }  // namespace
 
@@ -272,6 +344,58 @@ private slots:
             }
         }
         RELWIZ_COMPARE_TEXT(lists.toStdString(), golden("combo_lists.txt"));
+    }
+
+    // .nfo art pasted into each sheet box, seen at the suite's scale factor:
+    // the full blocks one solid area, the box lines unbroken across their
+    // cells, the shades even and ever lighter; and selected, the blocks in
+    // the selection's colours on the very rows the selection takes.
+    void art_shows_whole()
+    {
+        const QString art = QStringLiteral("  ┌──┬──┐╔══╦══╗\n  │░░│▒▒│║▓▓║██║\n  ├──┼──┤╠══╬══╣\n"
+                                           "  ████████████████\n  ████████████████\n");
+        for (const char* name : {"paste_nfo_text", "preview_text"}) {
+            auto* box = qobject_cast<QPlainTextEdit*>(window->shown(window->control(name)));
+            QGuiApplication::clipboard()->setText(art);
+            window->act(name);
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            const BoxPicture seen{box};
+            const QRgb ink = box->palette().color(QPalette::Text).rgb();
+            QCOMPARE(seen.count_other_than(seen.cells({2, 3}, {17, 4}), ink), 0);
+            const int row = seen.cells({2, 3}, {2, 3}).center().y();
+            int edge = seen.pixels.width() - 1;
+            while (seen.pixels.pixel(edge, row) != ink)
+                --edge;
+            QCOMPARE(seen.pixels.pixel(edge + 1, row), box->palette().color(QPalette::Base).rgb());  // no glyph's fringe
+            for (QPoint corner : {QPoint(2, 0), QPoint(9, 0), QPoint(2, 2)})  // ╬ is open in its middle
+                QCOMPARE(seen.gaps(seen.middles(corner, corner + QPoint(6, 0)), ink), 0);
+            for (int column : {2, 5, 8, 9, 12, 15})
+                QCOMPARE(seen.gaps(seen.middles({column, 0}, {column, 2}), ink), 0);
+            QList<int> greens;
+            for (int column : {3, 6, 10, 13}) {  // ░ ▒ ▓ █, two cells each
+                const QList<int> rows = seen.row_greens(seen.cells({column, 1}, {column + 1, 1}));
+                QVERIFY2(*std::max_element(rows.begin(), rows.end()) - *std::min_element(rows.begin(), rows.end()) < 16,
+                         name);
+                greens << rows.first();
+            }
+            QVERIFY2(greens[0] > 0 && greens[0] < greens[1] && greens[1] < greens[2] && greens[2] < greens[3], name);
+
+            for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})  // the caret shows on art
+                QTest::keyClick(box, key);
+            QVERIFY(BoxPicture{box}.count_other_than(seen.cells({2, 3}, {17, 4}), ink) > 0);
+
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            const BoxPicture selected{box};
+            const QRgb lit = box->palette().color(QPalette::HighlightedText).rgb();
+            QCOMPARE(selected.count_other_than(selected.cells({2, 3}, {17, 4}), lit), 0);
+            const QRect last_line = selected.cells({0, 4}, {17, 4}, 0);
+            const QPoint blank(last_line.left() + 2, last_line.center().y()), block(last_line.center());
+            const QRgb highlight = selected.pixels.pixel(blank);
+            for (int y = blank.y(); y <= last_line.bottom() + 3; ++y) {  // Qt leaves a row unlit above a whole line
+                const bool highlit = selected.pixels.pixel(blank.x(), y) == highlight;
+                QVERIFY2(highlit == (selected.pixels.pixel(block.x(), y) == lit), qPrintable(QString::number(y)));
+            }
+        }
     }
 
     void sheet_boxes_fit_79_columns()
