@@ -83,8 +83,9 @@ bool SheetPicture::draw_lacking_as_asked(QStringView sheet, const DosScreen& scr
                                : QStringLiteral("%1 characters of this sheet have no byte in DOS text (CP437).").arg(count),
                     QMessageBox::Cancel, preview_box_->window());
     box.setInformativeText(first_unencodable(sheet, screen.first_unencodable) +
-                           QStringLiteral("\n\nThe picture is drawn in the characters of a DOS screen, as .nfo "
-                                          "viewers and galleries draw the sheet; \"?\" can stand for each of these."));
+                           QStringLiteral("\n\nThe picture shows the sheet as a DOS screen does, in the characters of "
+                                          "code page 437, as .nfo galleries draw it: \"?\" stands in for each "
+                                          "character it lacks."));
     QPushButton* draw = box.addButton(QStringLiteral("&Draw each as ?"), QMessageBox::AcceptRole);
     box.setDefaultButton(draw);
     box.setEscapeButton(QMessageBox::Cancel);

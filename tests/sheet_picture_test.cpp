@@ -110,8 +110,9 @@ private slots:
         window->control<QPlainTextEdit>("preview_text")->setPlainText(art);  // a TAB typed would move the focus
         QCOMPARE(save_picture({"&Draw each as ?", "Art.png"}),
                  "Save as picture\n1 character of this sheet has no byte in DOS text (CP437).\nThe first is \"\u20AC\" "
-                 "(U+20AC), on line 2, column 9.\n\nThe picture is drawn in the characters of a DOS screen, as .nfo "
-                 "viewers and galleries draw the sheet; \"?\" can stand for each of these.\n[*&Draw each as ?][Cancel]\n"
+                 "(U+20AC), on line 2, column 9.\n\nThe picture shows the sheet as a DOS screen does, in the characters "
+                 "of code page 437, as .nfo galleries draw it: \"?\" stands in for each character it lacks.\n"
+                 "[*&Draw each as ?][Cancel]\n"
                  "Save the sheet as a picture\n" + QDir::currentPath() + '\n' + QDir::current().filePath("Art.png")
                      + "\nPNG pictures (*.png)\n");
         QTRY_VERIFY(QFileInfo::exists("Art.png"));
@@ -144,12 +145,13 @@ private slots:
                      + "\".\nPermission denied\n\nNothing was written.\n[*OK]");
         override_permissions(true);
 
-        // Art too large to draw before the progress dialog shows; its Cancel
-        // leaves the earlier picture as it was, and nothing beside it.
-        QString art;
-        for (int cell = 0; cell < 6'000'000; ++cell)
-            art += cell % 121 == 120 ? u'\n' : u"\u2588\u2580\u2584\u2591\u2592\u2593 \u256C"[cell * 7 % 8 ^ cell / 121 % 8];
-        preview->setPlainText(art);
+        // Text too varied to compress fast: seconds to draw, long after the
+        // progress dialog shows. Its Cancel leaves the earlier picture as it
+        // was, and nothing beside it.
+        QString text;
+        for (unsigned cell = 0, seed = 1; cell < 2'000'000; ++cell, seed = seed * 1103515245 + 12345)
+            text += cell % 121 == 120 ? QChar(u'\n') : QChar(u'!' + (seed >> 16) % 90);
+        preview->setPlainText(text);
         write_file("Art.png", "earlier");
         QCOMPARE(save_picture({"Art.png", "&Yes", "Cancel"}).section('\n', -2), "Save as picture\n[*Cancel]");
         QTRY_VERIFY(!window->form().findChild<QProgressDialog*>());
