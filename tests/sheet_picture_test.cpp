@@ -95,6 +95,11 @@ private slots:
         const QImage ours = QImage::fromData(QByteArray::fromStdString(png), "PNG");
         QCOMPARE(ours.size(), QSize(256 * 9, 2 * 16));
         QCOMPARE(first_difference(ours, ansilove(bin, "bin", 256)), QByteArray());
+        // Taller than the million rows libpng takes unless told otherwise.
+        ScreenLines tall{std::string(62'501, '|'), {}, 1};
+        for (std::size_t end = 1; end <= tall.cells.size(); ++end)
+            tall.ends.push_back(end);
+        QVERIFY(draw_screen_picture(tall, [](std::string_view) { return true; }, {}, {}));
     }
 
     // A sheet of art with a line wider than 80 columns, a TAB and a
