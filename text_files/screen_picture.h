@@ -45,7 +45,8 @@ struct PictureProgress {
     std::size_t lines_total = 0;
 };
 
-// Called on the drawing's thread about every 50 ms, and once when every line is drawn.
+// Called on the drawing's thread as it begins, about every 50 ms, and once
+// when every line is drawn.
 using PictureProgressCallback = std::function<void(const PictureProgress&)>;
 
 // Takes the picture's bytes as they are made; false when it could not keep
