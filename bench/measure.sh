@@ -4,10 +4,11 @@
 #   compose throughput, Preview latency and scrolling through art, save of
 #   an 8 MiB sheet, a group's 32 MiB DOS text .nfo brought in and CP437
 #   encoding, a disc page's files read against stat of the same files,
-#   start-up and peak memory against a minimal Qt window, memory over a
-#   1,000-cycle soak, a 1 GiB set of parts checked against its .sfv beside
-#   rhash, cksfv and read(), and the window's longest stall while a disc page
-#   checks 3 GiB against an idle window's.
+#   start-up and peak memory against a window with text and a bare one,
+#   memory over a 1,000-cycle soak, a 1 GiB set of parts checked against its
+#   .sfv beside rhash, cksfv and read(), the window's longest stall while a
+#   disc page checks 3 GiB against an idle window's, and the sheet saved as a
+#   picture against ansilove.
 #   bench/measure.sh [build folder]      (default: build-release)
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
@@ -22,7 +23,7 @@ fi
 echo "== building Release in $build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRELWIZ_BUILD_BENCHMARKS=ON > /dev/null
 cmake --build "$build" -j2 --target relwiz minimal_window compose_bench preview_bench save_bench group_nfo_bench \
-    release_files_bench soak_bench sfv_bench sfv_window_bench text_window > /dev/null
+    release_files_bench soak_bench sfv_bench sfv_window_bench text_window picture_bench > /dev/null
 
 echo "== compose throughput: compose_sheet against a memcpy of its output; read_sheet against compose_sheet"
 "$build/bench/compose_bench" --benchmark_color=false
@@ -47,6 +48,9 @@ echo "== .sfv: a 1 GiB set checked from the page cache against rhash --crc32 -c,
 echo "== the window while a disc page checks 3 GiB of parts against their .sfv: its longest stall against an idle"
 echo "   window's, the parts in the page cache and then out of it (the progress dialog shows)"
 QT_QPA_PLATFORM=offscreen "$build/bench/sfv_window_bench" | grep -v '^QStandardPaths'
+
+echo "== Save as picture: a typical sheet and one with 1 MiB of art against ansilove -b 9 on the same DOS text"
+"$build/bench/picture_bench"
 
 echo "== start-up and peak memory under Xvfb: relwiz against a window with text and a bare one"
 xvfb-run -a /usr/bin/python3 "$top/bench/startup_bench.py" "$build/relwiz" "$build/bench/text_window" "$build/bench/minimal_window"

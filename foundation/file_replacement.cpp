@@ -9,6 +9,7 @@
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace relwiz {
 namespace {
@@ -54,16 +55,6 @@ bool write_all(int descriptor, std::string_view bytes)
     return true;
 }
 
-// The bytes written and flushed to the disc, with an older target's
-// permissions; 0, or the errno of the step that failed.
-int fill(int descriptor, const fs::path& target, std::string_view bytes)
-{
-    struct stat old {};
-    if (::stat(target.c_str(), &old) == 0 && ::fchmod(descriptor, old.st_mode & 07777) != 0)
-        return errno;
-    return write_all(descriptor, bytes) && ::fsync(descriptor) == 0 ? 0 : errno;
-}
-
 void flush_folder(const fs::path& folder)
 {
     const int descriptor = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -88,23 +79,62 @@ fs::path without_links(fs::path path)
 
 }  // namespace
 
+FileReplacement::FileReplacement(const fs::path& target)
+    : file_(without_links(target))
+{
+    const TemporaryFile temporary = create_beside(file_);
+    descriptor_ = temporary.descriptor;
+    temporary_ = temporary.path;
+    error_ = temporary.error;
+    // A replaced file keeps who may read and write it.
+    struct stat old {};
+    if (descriptor_ >= 0 && ::stat(file_.c_str(), &old) == 0 && ::fchmod(descriptor_, old.st_mode & 07777) != 0)
+        error_ = errno;
+}
+
+FileReplacement::~FileReplacement()
+{
+    discard();
+}
+
+bool FileReplacement::write(std::string_view bytes)
+{
+    if (error_ == 0 && !write_all(descriptor_, bytes))
+        error_ = errno;
+    return error_ == 0;
+}
+
+Outcome<> FileReplacement::commit()
+{
+    if (descriptor_ < 0)
+        return Refusal{system_problem(error_ != 0 ? error_ : EBADF).reason()};
+    if (error_ == 0 && ::fsync(descriptor_) != 0)
+        error_ = errno;
+    if (::close(std::exchange(descriptor_, -1)) != 0 && error_ == 0)
+        error_ = errno;
+    if (error_ == 0 && ::rename(temporary_.c_str(), file_.c_str()) != 0)
+        error_ = errno;
+    if (error_ != 0) {
+        ::unlink(temporary_.c_str());
+        return Refusal{system_problem(error_).reason()};
+    }
+    flush_folder(file_.parent_path());
+    return Outcome<>::done();
+}
+
+void FileReplacement::discard()
+{
+    if (descriptor_ < 0)
+        return;
+    ::close(std::exchange(descriptor_, -1));
+    ::unlink(temporary_.c_str());
+}
+
 Outcome<> replace_file(const fs::path& target, std::string_view bytes)
 {
-    const fs::path file = without_links(target);
-    const TemporaryFile temporary = create_beside(file);
-    if (temporary.descriptor < 0)
-        return Refusal{system_problem(temporary.error).reason()};
-    int error = fill(temporary.descriptor, file, bytes);
-    if (::close(temporary.descriptor) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.path.c_str(), file.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.path.c_str());
-        return Refusal{system_problem(error).reason()};
-    }
-    flush_folder(file.parent_path());
-    return Outcome<>::done();
+    FileReplacement file(target);
+    file.write(bytes);
+    return file.commit();
 }
 
 void ignore_file_size_signal()

@@ -13,6 +13,41 @@
 
 namespace relwiz {
 
+// The same, for a file made piece by piece, too large to be held whole
+// first (a picture drawn row by row): the pieces go to the new file as they
+// come, and the target is replaced only by commit(). A replacement dropped
+// before its commit, or whose write failed, takes its new file away.
+//
+//     FileReplacement picture("sheet.png");
+//     for (const std::string& piece : pieces)
+//         if (!picture.write(piece))
+//             break;                        // commit() then says why
+//     if (const Outcome<> written = picture.commit(); !written)
+//         return cannot_write("sheet.png", written.refusal().message);
+class FileReplacement {
+public:
+    explicit FileReplacement(const std::filesystem::path& target);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Appends `bytes` to the new file; false once anything has failed.
+    bool write(std::string_view bytes);
+    bool failed() const { return error_ != 0; }
+
+    // The new file flushed to the disc and renamed over the target, or the
+    // system's reason why not, as replace_file() words it. Once only.
+    Outcome<> commit();
+
+private:
+    void discard();
+
+    std::filesystem::path file_;       // the target, its symbolic links followed
+    std::filesystem::path temporary_;  // beside it
+    int descriptor_ = -1;
+    int error_ = 0;  // errno of the first step that failed
+};
+
 // Replaces target, or creates it, with bytes. A replaced file keeps its
 // permissions; a target that is a symbolic link stays one, and the file it
 // names is replaced. Refused with the system's reason as the message

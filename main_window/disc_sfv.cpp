@@ -2,17 +2,20 @@
 
 #include "refusal_message.h"
 #include "sfv_answers.h"
-#include "sfv_work.h"
+#include "background_work.h"
+#include "part_crcs.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace relwiz {
 namespace {
 
 namespace fs = std::filesystem;
-using release_files::PartsProgressCallback;
 using release_files::SfvCheck;
 using release_files::SfvWritten;
 
@@ -30,6 +33,24 @@ std::string no_parts_beside(const fs::path& sfv)
     return "No archive parts came with " + sfv.filename().string() + ", and there are none beside it.";
 }
 
+// The reading of the parts as its dialog tells it: "Reading game.r01 (part 2
+// of 3)", then the bytes done of the total.
+release_files::PartsProgressCallback reading_progress(const std::vector<fs::path>& parts,
+                                                      const WorkProgressCallback& progress)
+{
+    return [&parts, &progress](const release_files::PartsProgress& reading) {
+        const QLocale locale;
+        const auto size = [&locale](std::uint64_t bytes) { return locale.formattedDataSize(qint64(bytes)); };
+        const double done = reading.bytes_total ? double(reading.bytes_done) / double(reading.bytes_total) : 1.0;
+        progress({QStringLiteral("Reading %1 (part %2 of %3)\n%4 of %5")
+                      .arg(file_name(parts.at(reading.part)))
+                      .arg(reading.part + 1)
+                      .arg(parts.size())
+                      .arg(size(reading.bytes_done), size(reading.bytes_total)),
+                  std::min(done, 1.0)});
+    };
+}
+
 void inform(QWidget* page, QMessageBox::Icon icon, const QString& title, const QStringList& lines)
 {
     QMessageBox box(icon, title, lines.mid(0, listed_problems).join(u'\n'), QMessageBox::Ok, page->window());
@@ -42,7 +63,7 @@ void inform(QWidget* page, QMessageBox::Icon icon, const QString& title, const Q
 
 }  // namespace
 
-DiscSfv::DiscSfv(QWidget* page, int disc, SfvWork& work)
+DiscSfv::DiscSfv(QWidget* page, int disc, BackgroundWork& work)
     : QObject(page)
     , page_(page)
     , disc_(disc)
@@ -77,9 +98,9 @@ void DiscSfv::check(const fs::path& sfv, const std::optional<release_files::Arch
         return show_refusal(page_, check_title(), {no_parts_beside(sfv)}, QStringLiteral("Nothing was checked."));
     const std::vector<fs::path> parts = set->part_files;
     work_.run<Outcome<SfvCheck>>(
-        check_title(), parts,
-        [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
-            return release_files::check_sfv(sfv, parts, progress, stop);
+        check_title(),
+        [sfv, parts](const WorkProgressCallback& progress, std::stop_token stop) {
+            return release_files::check_sfv(sfv, parts, reading_progress(parts, progress), stop);
         },
         [this, sfv_name, count = parts.size()](const Outcome<SfvCheck>& check) {
             show(check_answer(check, disc_, sfv_name, count), check_title());
@@ -110,9 +131,9 @@ void DiscSfv::write()
     if (replaced && !replace_asked(sfv_name))
         return;
     work_.run<Outcome<SfvWritten>>(
-        write_title(), parts,
-        [sfv, parts](const PartsProgressCallback& progress, std::stop_token stop) {
-            return release_files::write_sfv(sfv, parts, progress, stop);
+        write_title(),
+        [sfv, parts](const WorkProgressCallback& progress, std::stop_token stop) {
+            return release_files::write_sfv(sfv, parts, reading_progress(parts, progress), stop);
         },
         [this, sfv_name, replaced](const Outcome<SfvWritten>& written) {
             show(write_answer(written, sfv_name, replaced), write_title());

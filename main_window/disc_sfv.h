@@ -20,7 +20,7 @@ class QWidget;
 
 namespace relwiz {
 
-class SfvWork;
+class BackgroundWork;
 struct SfvAnswer;
 
 class DiscSfv : public QObject {
@@ -28,7 +28,7 @@ class DiscSfv : public QObject {
 
 public:
     // `disc`: 0 to 5, the page's index; `work` runs the reading for every page.
-    DiscSfv(QWidget* page, int disc, SfvWork& work);
+    DiscSfv(QWidget* page, int disc, BackgroundWork& work);
 
     // "Write .sfv for the parts", enabled once the page has a set.
     QAction* write_action() const { return write_action_; }
@@ -50,7 +50,7 @@ private:
 
     QWidget* page_;
     int disc_;
-    SfvWork& work_;
+    BackgroundWork& work_;
     QAction* write_action_;
     std::optional<release_files::ArchiveSet> set_;  // of the page's last fill that read one
 };

@@ -1,5 +1,6 @@
 #include "main_form.h"
 
+#include "background_work.h"
 #include "compose_sheet.h"
 #include "disc_fill.h"
 #include "disc_sfv.h"
@@ -12,8 +13,8 @@
 #include "refusal_message.h"
 #include "save_encoding_question.h"
 #include "save_sheet.h"
-#include "sfv_work.h"
 #include "sheet_open.h"
+#include "sheet_picture.h"
 #include "sheet_text_box.h"
 #include "tab_control.h"
 #include "twips.h"
@@ -202,32 +203,35 @@ void MainForm::add_tab_shortcuts()
 void MainForm::add_file_commands()
 {
     // Ctrl+O opens what the current page reads from files, where it reads
-    // any; Ctrl+Shift+S writes a disc page's .sfv.
+    // any; Ctrl+Shift+S writes a disc page's .sfv, or the preview's picture.
     std::vector<std::function<void()>> open_for_tab(static_cast<std::size_t>(tab_count));
-    std::vector<std::function<void()>> write_sfv_for_tab(static_cast<std::size_t>(tab_count));
+    std::vector<std::function<void()>> write_for_tab(static_cast<std::size_t>(tab_count));
     auto* nfo_import = new NfoImport(controls_.bound_to<SheetTextBox>(&ReleaseSheet::release_group_nfo));
     connect(nfo_import, &NfoImport::inserted, this,
             [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::GroupNfo, read_as}; });
     open_for_tab[0] = [nfo_import] { nfo_import->choose_and_insert(); };
-    auto* sfv_work = new SfvWork(this);
+    auto* work = new BackgroundWork(this);
     const auto tabs = main_form_tabs();
     for (int index = 0; index < tab_count; ++index) {
         const int disc = tabs[static_cast<std::size_t>(index)].array_index;
         if (disc < 0)
             continue;
         auto* fill = new DiscFill(tabs_->page(index), disc, controls_);
-        auto* sfv = new DiscSfv(tabs_->page(index), disc, *sfv_work);
+        auto* sfv = new DiscSfv(tabs_->page(index), disc, *work);
         connect(fill, &DiscFill::filled, sfv, &DiscSfv::take_fill);
         add_page_menu(tabs_->page(index), {fill->fill_action(), sfv->write_action()});
         open_for_tab[static_cast<std::size_t>(index)] = [fill] { fill->choose_and_fill(); };
-        write_sfv_for_tab[static_cast<std::size_t>(index)] = [sfv] { sfv->write(); };
+        write_for_tab[static_cast<std::size_t>(index)] = [sfv] { sfv->write(); };
     }
     auto* sheet_open = new SheetOpen(controls_.at_as<SheetTextBox>(preview_box), controls_);
     connect(sheet_open, &SheetOpen::opened, this,
             [this](TextEncoding read_as) { came_in_ = CameIn{CameIn::What::Sheet, read_as}; });
     open_for_tab[tab_count - 1] = [sheet_open] { sheet_open->choose_and_open(); };
+    auto* picture = new SheetPicture(controls_.at_as<SheetTextBox>(preview_box),
+                                     controls_.bound_to<QLineEdit>(&ReleaseSheet::program_title), *work);
+    write_for_tab[tab_count - 1] = [picture] { picture->save(); };
     add_tab_command(QKeySequence::Open, std::move(open_for_tab));
-    add_tab_command(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), std::move(write_sfv_for_tab));
+    add_tab_command(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), std::move(write_for_tab));
 }
 
 void MainForm::add_tab_command(const QKeySequence& keys, std::vector<std::function<void()>> command_for_tab)

@@ -13,8 +13,8 @@
 // files dropped in; the controls are read only when a command runs. A
 // command changes only preview_text; a file brought in changes the paste box
 // or its disc page, and a sheet opened the whole form. A disc's .sfv is
-// read, and written, off the GUI thread (sfv_work), the only work that runs
-// beside the window.
+// read, and written, and the preview's picture drawn, off the GUI thread
+// (background_work), the only work that runs beside the window.
 #pragma once
 
 #include "about_form.h"

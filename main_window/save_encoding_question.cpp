@@ -8,10 +8,7 @@
 #include <vector>
 
 namespace relwiz {
-namespace {
 
-// The first character the code page lacks, and where it stands: lines and
-// columns from 1, counted in characters, a pair beyond the BMP being one.
 QString first_unencodable(QStringView sheet, qsizetype first)
 {
     const qsizetype line_start = sheet.first(first).lastIndexOf(u'\n') + 1;
@@ -26,6 +23,8 @@ QString first_unencodable(QStringView sheet, qsizetype first)
         .arg(line)
         .arg(column);
 }
+
+namespace {
 
 struct Button {
     TextEncoding encoding;

@@ -7,6 +7,9 @@
 
 #include "save_offers.h"
 
+#include <QString>
+#include <QStringView>
+
 #include <optional>
 #include <vector>
 
@@ -22,6 +25,13 @@ struct CameIn {
     What what;
     TextEncoding read_as;
 };
+
+// Where the first character a code page lacks stands in `sheet`, `first`
+// UTF-16 units in, for the questions that say so: lines and columns from 1,
+// counted in characters, a pair beyond the BMP being one.
+//
+//     first_unencodable(u"ab\n\u20AC", 3) == "The first is \"\u20AC\" (U+20AC), on line 2, column 1."
+QString first_unencodable(QStringView sheet, qsizetype first);
 
 // The offers of save_offers() as buttons, the first the default, then
 // Cancel; `came_in` is the question's reason when Windows-1252 holds the

@@ -2,7 +2,7 @@
 // comes with them, one written with Ctrl+Shift+S or the page's menu, and
 // both cancelled from their progress dialog. The reading itself is
 // sfv_test's; here, what the user is told and what is left on the disc.
-#include "sfv_work.h"
+#include "background_work.h"
 #include "window_driver.h"
 
 using namespace relwiz;
@@ -95,7 +95,7 @@ private slots:
     {
         make_disc(matching);
         QStringList shown;
-        QTimer::singleShot(2 * SfvWork::dialog_delay_ms, [&] {
+        QTimer::singleShot(2 * BackgroundWork::dialog_delay_ms, [&] {
             for (QWidget* widget : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QDialog*>(widget); dialog && dialog->isVisible()) {
                     shown << dialog->windowTitle();

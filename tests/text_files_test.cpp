@@ -1,10 +1,11 @@
 // The bytes of text files: sheets encoded in Windows-1252 or CP437, a group's
-// .nfo decoded from its file, the ways a sheet may be saved, and a save that
-// the system cuts short.
+// .nfo decoded from its file, the ways a sheet may be saved, and a save of
+// the sheet or its picture that the system cuts short.
 #include "code_page.h"
 #include "nfo_file.h"
 #include "save_offers.h"
 #include "file_replacement.h"
+#include "save_picture.h"
 #include "save_sheet.h"
 #include "test_support.h"
 
@@ -95,6 +96,16 @@ private slots:
         QTest::newRow("ansi") << QByteArray("\x1B[1;33mA\x1B[0m\x1B[5CB\x1B[CC\x1B[120;2CD\x1B(E\x1B[2") << "a.nfo"
             << "A     B C" + QString(80, u' ') + QStringLiteral("D\u2190(E\u2190[2") << dos;
         QTest::newRow("nul_is_not_text") << QByteArray("a\0b\0", 4) << "a.nfo" << QString() << dos;
+        // NULs where an editor padded: beside blanks, line ends, the text's ends; pictures fewer than 1 in 32.
+        QTest::newRow("stray_nuls") << QByteArray("\0\0art\0\r\n\0\xDB\0 \x01", 13) + QByteArray(20, 'x') + QByteArray(2, '\0') << "a.nfo"
+                                    << QStringLiteral("  art \n \u2588  \u263A") + QString(20, 'x') << dos;
+        QTest::newRow("stray_nul_utf8") << QByteArray("Gr\xC3\xBC\xC3\x9F" "e\0\r\n", 10) << "a.nfo" << QStringLiteral("Gr\u00fc\u00dfe \n") << TextEncoding::Utf8;
+        QTest::newRow("stray_nul_1252") << QByteArray("caf\xE9\0 x", 7) << "a.txt" << QStringLiteral("caf\u00e9  x") << TextEncoding::Windows1252;
+        QTest::newRow("nuls_among_controls") << QByteArray("\x01\x02 \0 art\r\n", 10) << "a.nfo" << QString() << dos;
+        // A record that lost its NULs, as some tools leave it, after 0x1A or a comment block.
+        QTest::newRow("cut_sauce") << "art\r\n\x1A" + sauce(0).left(100) << "a.nfo" << QStringLiteral("art\n") << dos;
+        QTest::newRow("cut_sauce_comments") << "art\x1A" "COMNT" + QByteArray(64, 'c') + sauce(1).left(90) << "a.txt" << QStringLiteral("art") << TextEncoding::Windows1252;
+        QTest::newRow("sauce00_in_text") << QByteArray("ends SAUCE00 x") << "a.nfo" << QStringLiteral("ends SAUCE00 x") << dos;
     }
 
     void nfo_files_decode_by_their_marks_and_names()
@@ -136,25 +147,39 @@ private slots:
         QCOMPARE(names.join(' '), offers);
     }
 
+    void write_cut_short_by_file_size_limit_keeps_the_old_file_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("sheet") << "Big.nfo";
+        QTest::newRow("picture_as_it_is_drawn") << "Big.png";
+    }
+
     void write_cut_short_by_file_size_limit_keeps_the_old_file()
     {
+        QFETCH(QString, file);
         QTemporaryDir folder;
         QVERIFY(QDir::setCurrent(folder.path()));
-        QVERIFY(save_sheet(QStringLiteral("Big"), "the earlier sheet"));
+        QVERIFY(!testing::write_file(file, "the earlier file").isEmpty());
+        ScreenLines art{std::string(1 << 20, 'x'), {}, 256};  // 4,096 lines of 256 glyphs, in ever other orders
+        for (std::size_t cell = 0; cell < art.cells.size(); ++cell)
+            art.cells[cell] = char(cell * 31 % 251 ^ cell >> 8);
+        for (std::size_t end = 256; end <= art.cells.size(); end += 256)
+            art.ends.push_back(end);
         const pid_t child = fork();  // the limit is the child's alone; it answers with its exit status
         QVERIFY(child >= 0);
         if (child == 0) {
             ignore_file_size_signal();
             const rlimit limit{4096, 4096};
             setrlimit(RLIMIT_FSIZE, &limit);
-            const Outcome<> saved = save_sheet(QStringLiteral("Big"), QByteArray(1 << 20, 'x'));
+            const Outcome<> saved = file.endsWith(".nfo") ? save_sheet(QStringLiteral("Big"), QByteArray::fromStdString(art.cells))
+                                                          : save_picture(file, art, {}, {});
             _exit(saved ? 10 : QString::fromStdString(saved.refusal().detail).contains("too large", Qt::CaseInsensitive) ? 0 : 11);
         }
         int status = 0;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, "the child was killed, or saw no \"too large\" error");
-        QCOMPARE(testing::file_bytes("Big.nfo"), QByteArray("the earlier sheet"));
-        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{"Big.nfo"});
+        QCOMPARE(testing::file_bytes(file), QByteArray("the earlier file"));
+        QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), QStringList{file});
     }
 };
 

@@ -124,7 +124,8 @@ public:
     // Does `action`, answering the first modal dialog it opens: the button
     // whose text is `answer`, else Enter for "Enter", a file chosen for a file
     // dialog, Esc for anything else. Returns what the dialog said, its buttons
-    // from left to right after it, the default one starred; "" when none opened.
+    // from left to right after it, the default one starred (of a file dialog:
+    // its folder, the file it proposes, its filters); "" when none opened.
     static QString answering(const QString& answer, const std::function<void()>& action)
     {
         return answering(QStringList{answer}, action, false);
@@ -153,8 +154,11 @@ public:
             if (answered == answers.size())
                 watch.stop();
             if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                said += files->directory().path() + '\n' + files->selectedFiles().join(' ') + '\n'
+                      + files->nameFilters().join(";;") + '\n';
                 files->selectFile(answer);
-                return QMetaObject::invokeMethod(files, "accept"), void();
+                // Queued: a box that accept() opens (a file to replace) is the next dialog to answer.
+                return QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection), void();
             }
             QList<QPushButton*> buttons = dialog->findChildren<QPushButton*>();
             std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->x() < b->x(); });

@@ -14,6 +14,18 @@ bool is_dos_art_file(QStringView file_name)
     return file_name.endsWith(u".nfo", Qt::CaseInsensitive) || file_name.endsWith(u".diz", Qt::CaseInsensitive);
 }
 
+// The text without a byte-order mark, its SAUCE record and NUL padding.
+Outcome<ReadText> decode_body(QByteArrayView body, const QString& path)
+{
+    if (std::optional<ReadText> utf8 = text_in_utf8(body))
+        return *std::move(utf8);
+    if (!is_dos_art_file(path))
+        return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
+    if (std::optional<QString> dos = decode_dos_text(body))
+        return ReadText{std::move(*dos), TextEncoding::DosText};
+    return not_a_text_file(path);
+}
+
 }  // namespace
 
 Outcome<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
@@ -22,16 +34,14 @@ Outcome<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path)
     if (std::optional<ReadText> marked = text_after_byte_order_mark(text))
         return *std::move(marked);
     const QByteArrayView body = without_nul_padding(text);
-    if (body.contains('\0'))
+    if (!body.contains('\0'))
+        return decode_body(body, path);
+    if (is_binary(body))
         return not_a_text_file(path);
-    if (std::optional<ReadText> utf8 = text_in_utf8(body))
-        return *std::move(utf8);
-    if (!is_dos_art_file(path))
-        return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
-    // The whole file: DOS text has rules of its own for where its text ends.
-    if (std::optional<QString> dos = decode_dos_text(bytes))
-        return ReadText{std::move(*dos), TextEncoding::DosText};
-    return not_a_text_file(path);
+    // A few NULs in text: .nfo viewers show each as a blank.
+    QByteArray blanked = body.toByteArray();
+    blanked.replace('\0', ' ');
+    return decode_body(blanked, path);
 }
 
 Outcome<ReadText> read_nfo_file(const QString& path)

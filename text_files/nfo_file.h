@@ -20,9 +20,11 @@ Outcome<ReadText> read_nfo_file(const QString& path);
 // a NUL in every second byte of Latin text); a UTF-8 mark before valid
 // UTF-8; valid UTF-8 with at least one byte beyond ASCII; DOS text for
 // ".nfo" and ".diz", the DOS art files (dos_text.h); Windows-1252 for
-// anything else. In every case a SAUCE record and NUL padding (U+0000 in
-// UTF-16) at the end are not text. Refused when a NUL stands inside the
-// text of a file not read as UTF-16 or after a UTF-8 mark.
+// anything else. In every case a SAUCE record, whole or cut short, and NUL
+// padding (U+0000 in UTF-16) at the end are not text. A few NULs inside the
+// text of a file not read as UTF-16 or after a UTF-8 mark are blanks, as
+// .nfo viewers show them; a file that they make binary (is_binary()) is
+// refused.
 //
 //     decode_nfo_text("\xDB\xDB\r\n", "group.nfo")->text == u"\u2588\u2588\n"
 Outcome<ReadText> decode_nfo_text(QByteArrayView bytes, const QString& path);

@@ -9,6 +9,9 @@ namespace relwiz {
 // The bytes without a SAUCE record: the last 128 bytes when they begin
 // "SAUCE00", the comment block before them ("COMNT" and as many 64-byte
 // lines as the record counts) and the DOS end-of-file byte 0x1A before that.
+// A record cut short by a tool that stripped its NULs is one too: "SAUCE00"
+// less than 128 bytes from the end, right after 0x1A or after 0x1A and a
+// comment block.
 //
 //     without_sauce_record("art\x1A" "SAUCE00...") == "art"
 QByteArrayView without_sauce_record(QByteArrayView bytes);

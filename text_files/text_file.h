@@ -32,6 +32,17 @@ Refusal not_a_text_file(const QString& path);
 // Whether a byte of `bytes` is beyond ASCII.
 bool beyond_ascii(QByteArrayView bytes);
 
+// Whether NULs among `bytes` make them a binary file (a picture, a program)
+// rather than text where a DOS editor or a converter left a few NULs in
+// place of blanks. In such text every run of NULs stands beside a blank, a
+// TAB, a line end or the text's start or end, and the other control bytes
+// (the pictures ☺ ♥ and the rest, TAB, CR, LF, 0x1A and ESC apart) are
+// fewer than 1 in 32. Bytes without a NUL are never binary.
+//
+//     is_binary(QByteArrayView("art \0\r\n", 7)) == false
+//     is_binary(QByteArrayView("PK\x03\x04\x14\0", 6)) == true
+bool is_binary(QByteArrayView bytes);
+
 // The text after a byte-order mark, when the bytes after it are what the
 // mark says: UTF-16 only when whole, validly paired code units follow, one
 // character at least below U+0100 (DOS art that begins FF FE has none, or it

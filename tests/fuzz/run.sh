@@ -10,14 +10,14 @@ top="$(cd "$here/../.." && pwd)"
 out="${FUZZ_BUILD_DIR:-$top/build-fuzz}"
 mkdir -p "$out"
 
-# target:library folders it fuzzes, joined by "+"; the text files link Qt Core
+# target:library folders it fuzzes, joined by "+"; the text files link Qt Core and libpng
 for entry in compose:composer+foundation read_sheet:composer+foundation release_files:release_files+foundation sfv:release_files+foundation nfo_text:text_files+foundation; do
     target="${entry%%:*}" folders="${entry#*:}"
     fuzzer="$out/${target}_fuzzer" saved="$here/${target}_corpus" found="$out/${target}_corpus"
     libraries=()
     for folder in ${folders//+/ }; do libraries+=(-I"$top/$folder" "$top/$folder"/*.cpp); done
     qt=()
-    [[ "$folders" == text_files* ]] && read -r -a qt <<< "-fPIC $(pkg-config --cflags --libs Qt6Core)"
+    [[ "$folders" == text_files* ]] && read -r -a qt <<< "-fPIC $(pkg-config --cflags --libs Qt6Core libpng)"
     clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
         "${libraries[@]}" "$here/${target}_fuzzer.cpp" "${qt[@]}" $(pkg-config --libs libisal) -pthread -o "$fuzzer"
     mkdir -p "$found"

@@ -1,33 +1,29 @@
-#include "sfv_work.h"
+#include "background_work.h"
 
-#include <QLocale>
 #include <QProgressDialog>
+
+#include <algorithm>
 
 namespace relwiz {
 namespace {
 
 constexpr int bar_steps = 1000;
 
-QString part_name(const std::filesystem::path& part)
-{
-    return QString::fromStdString(part.filename().string());
-}
-
 }  // namespace
 
-SfvWork::SfvWork(QWidget* window)
+BackgroundWork::BackgroundWork(QWidget* window)
     : QObject(window)
     , window_(window)
 {
-    setObjectName(QStringLiteral("sfv_work"));
+    setObjectName(QStringLiteral("background_work"));
 }
 
-SfvWork::~SfvWork()
+BackgroundWork::~BackgroundWork()
 {
     thread_.request_stop();  // the jthread joins as it goes; what it still posts goes with this object
 }
 
-void SfvWork::enqueue(Job job)
+void BackgroundWork::enqueue(Job job)
 {
     if (running_)
         waiting_.push_back(std::move(job));
@@ -35,7 +31,7 @@ void SfvWork::enqueue(Job job)
         start(std::move(job));
 }
 
-void SfvWork::start(Job job)
+void BackgroundWork::start(Job job)
 {
     running_ = std::move(job);
     // Window-modal once shown: the window repaints, but takes no other command until the work is over.
@@ -43,7 +39,7 @@ void SfvWork::start(Job job)
     dialog_->setWindowTitle(running_->title);
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(dialog_delay_ms);
-    dialog_->setMinimumWidth(360);  // room for a part's name, so the dialog does not grow as they change
+    dialog_->setMinimumWidth(360);  // room for a file's name, so the dialog does not grow as they change
     dialog_->setAutoReset(false);
     dialog_->setAutoClose(false);
     connect(dialog_, &QProgressDialog::canceled, this, [this] {
@@ -52,31 +48,23 @@ void SfvWork::start(Job job)
     });
     thread_ = std::jthread([this, work = running_->work](std::stop_token stop) {
         // Both posted in order, so the last progress is shown before the end.
-        work([this](const release_files::PartsProgress& progress) {
+        work([this](const WorkProgress& progress) {
             QMetaObject::invokeMethod(this, [this, progress] { show_progress(progress); }, Qt::QueuedConnection);
         }, stop);
-        QMetaObject::invokeMethod(this, &SfvWork::finish, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &BackgroundWork::finish, Qt::QueuedConnection);
     });
 }
 
-void SfvWork::show_progress(const release_files::PartsProgress& progress)
+void BackgroundWork::show_progress(const WorkProgress& progress)
 {
     if (!dialog_ || thread_.get_stop_token().stop_requested())
         return;
-    const QLocale locale;
-    const std::vector<std::filesystem::path>& parts = running_->parts;
-    dialog_->setLabelText(QStringLiteral("Reading %1 (part %2 of %3)\n%4 of %5")
-                              .arg(part_name(parts.at(progress.part)))
-                              .arg(progress.part + 1)
-                              .arg(parts.size())
-                              .arg(locale.formattedDataSize(static_cast<qint64>(progress.bytes_done)),
-                                   locale.formattedDataSize(static_cast<qint64>(progress.bytes_total))));
-    const double done = progress.bytes_total ? double(progress.bytes_done) / double(progress.bytes_total) : 1.0;
+    dialog_->setLabelText(progress.text);
     // A modal dialog's setValue takes the events that wait, this work's end among them.
-    dialog_->setValue(static_cast<int>(std::min(done, 1.0) * bar_steps));
+    dialog_->setValue(static_cast<int>(std::clamp(progress.done, 0.0, 1.0) * bar_steps));
 }
 
-void SfvWork::finish()
+void BackgroundWork::finish()
 {
     thread_.join();  // the work posted this as its last deed: it is over, or all but
     if (dialog_) {
