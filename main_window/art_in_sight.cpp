@@ -55,7 +55,7 @@ bool takes_one_cell(char16_t c)
 
 class ArtWalk {
 public:
-    ArtWalk(const QRectF& exposed, const PaintContext& context, const ArtGlyphBounds& glyphs)
+    ArtWalk(const QRectF& exposed, const PaintContext& context, ArtGlyphs& glyphs)
         : exposed_(exposed)
         , context_(context)
         , glyphs_(glyphs)
@@ -135,7 +135,7 @@ private:
             if (!is_cell_art(run[n]))
                 continue;
             const QRectF cell(QPointF(left + qreal(n) * pitch, top), QPointF(left + qreal(n + 1) * pitch, bottom));
-            const QRectF glyph = glyphs_[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
+            const QRectF glyph = glyphs_.bounds()[run[n] - 0x2500].translated(cell.left(), baseline).united(cell);
             const int column = first_column - line.textStart() + int(n);
             const auto [ink, paper] = cell_colours(lines_.back().start + column, context_);
             const QColor base = context_.palette.base().color();
@@ -187,7 +187,7 @@ private:
 
     QRectF exposed_;
     const PaintContext& context_;
-    const ArtGlyphBounds& glyphs_;
+    ArtGlyphs& glyphs_;
     bool selecting_;
     qreal pitch_ = 0;
     ArtInSight art_;
@@ -207,7 +207,7 @@ ArtGlyphBounds art_glyph_bounds(const QFont& font)
 }
 
 ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed, const PaintContext& context,
-                        const ArtGlyphBounds& glyphs)
+                        ArtGlyphs& glyphs)
 {
     ArtWalk walk(exposed, context, glyphs);
     QAbstractTextDocumentLayout* layout = first.isValid() ? first.document()->documentLayout() : nullptr;

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -22,6 +23,29 @@ namespace relwiz {
 // factors the one below its line.
 using ArtGlyphBounds = std::array<QRectF, 160>;
 ArtGlyphBounds art_glyph_bounds(const QFont& font);
+
+// A box's art_glyph_bounds, measured the first time a paint finds art:
+// a box that shows none, as both do when the window opens, never pays for
+// them.
+class ArtGlyphs {
+public:
+    void set_font(const QFont& font)
+    {
+        font_ = font;
+        bounds_.reset();
+    }
+
+    const ArtGlyphBounds& bounds()
+    {
+        if (!bounds_)
+            bounds_ = art_glyph_bounds(font_);
+        return *bounds_;
+    }
+
+private:
+    QFont font_;
+    std::optional<ArtGlyphBounds> bounds_;
+};
 
 // A character of art, or a row of one that spans its width, in the
 // viewport's coordinates.
@@ -46,7 +70,7 @@ struct ArtInSight {
 // gives the colours, of the selection where a cell is selected.
 //     art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), getPaintContext(), bounds)
 ArtInSight art_in_sight(QTextBlock first, QPointF origin, const QRectF& exposed,
-                        const QAbstractTextDocumentLayout::PaintContext& context, const ArtGlyphBounds& glyphs);
+                        const QAbstractTextDocumentLayout::PaintContext& context, ArtGlyphs& glyphs);
 
 // Wipes out the glyphs of `cells`, then draws each as its shape, each edge
 // of a cell on a whole device pixel where the selection puts it, so that

@@ -75,7 +75,6 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("Main_Form"));
     setWindowTitle(QStringLiteral("Relwiz 2000 - The CD Image .nfo Utility by Tobi"));
-    setWindowIcon(program_icon());
     setFixedSize(client_width, client_height);
 
     tabs_ = new TabControl(QSize(client_width, twips_to_pixels(tab_control_height_twips)),
@@ -138,6 +137,9 @@ void MainForm::build_other_pages()
 {
     if (std::exchange(all_pages_built_, true))
         return;
+    // The icon too, which the window manager takes up when it comes:
+    // decoding it would hold back the window's first paint.
+    setWindowIcon(program_icon());
     for (int index = 1; index < tab_count; ++index)
         build_page(index);
     set_focus_order();

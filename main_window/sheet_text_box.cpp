@@ -1,6 +1,7 @@
 #include "sheet_text_box.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPaintEvent>
@@ -17,8 +18,12 @@ QFont sheet_font(int cell_width)
     // Named rather than "monospace": on many desktops that is Noto Sans Mono,
     // which Qt does not take for fixed pitch. The system's fixed font stands
     // in only where DejaVu is missing.
+    // Asked of the font itself: listing every family installed would cost
+    // start-up more than the font.
     const QString family = QStringLiteral("DejaVu Sans Mono");
-    QFont font = QFontDatabase::hasFamily(family) ? QFont(family) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font(family);
+    if (QFontInfo(font).family() != family)
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(cell_width * 5 / 3);  // 13 pixels: the height of an 8-pixel-wide cell
@@ -92,7 +97,7 @@ void SheetTextBox::paintEvent(QPaintEvent* event)
     // draws them.
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     const ArtInSight art =
-        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_glyph_bounds_);
+        art_in_sight(firstVisibleBlock(), contentOffset(), event->rect(), context, art_glyphs_);
     QPlainTextEdit::paintEvent(event);
     if (art.cells.empty())
         return;
@@ -110,7 +115,7 @@ void SheetTextBox::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)  // as the font resolves against the window's
-        art_glyph_bounds_ = art_glyph_bounds(font());
+        art_glyphs_.set_font(font());
 }
 
 void SheetTextBox::fit_columns_to_width()

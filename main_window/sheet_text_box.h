@@ -36,7 +36,7 @@ protected:
 private:
     void fit_columns_to_width();
 
-    ArtGlyphBounds art_glyph_bounds_;
+    ArtGlyphs art_glyphs_;
 };
 
 // A fixed-pitch font whose character cells are exactly `cell_width` pixels.
