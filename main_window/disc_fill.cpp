@@ -5,6 +5,7 @@
 #include "file_drop.h"
 #include "form_builder.h"
 #include "main_form_design.h"
+#include "page_menu.h"
 #include "refusal_message.h"
 #include "write_controls.h"
 
@@ -32,12 +33,8 @@ DiscFill::DiscFill(QWidget* page, int disc, const ControlIndex& controls)
     , page_(page)
     , disc_(disc)
     , controls_(controls)
-    , fill_action_(new QAction(QStringLiteral("Fill from files..."), this))
+    , fill_action_(menu_command(QStringLiteral("Fill from files..."), QKeySequence::Open, this))
 {
-    // Ctrl+O itself is the window's, which knows the current page: the action only shows it.
-    fill_action_->setShortcut(QKeySequence::Open);
-    fill_action_->setShortcutContext(Qt::WidgetShortcut);
-    fill_action_->setShortcutVisibleInContextMenu(true);
     connect(fill_action_, &QAction::triggered, this, &DiscFill::choose_and_fill);
 
     auto* drop = new FileDrop([this](const QList<QUrl>& urls, QWidget*, QPoint) { fill_dropped(urls); }, this);

@@ -1,5 +1,6 @@
 #include "disc_sfv.h"
 
+#include "page_menu.h"
 #include "refusal_message.h"
 #include "sfv_answers.h"
 #include "background_work.h"
@@ -68,12 +69,9 @@ DiscSfv::DiscSfv(QWidget* page, int disc, BackgroundWork& work)
     , page_(page)
     , disc_(disc)
     , work_(work)
-    , write_action_(new QAction(QStringLiteral("Write .sfv for the parts"), this))
+    , write_action_(menu_command(QStringLiteral("Write .sfv for the parts"),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this))
 {
-    // The keys are the window's, which knows the current page: the action only shows them.
-    write_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    write_action_->setShortcutContext(Qt::WidgetShortcut);
-    write_action_->setShortcutVisibleInContextMenu(true);
     write_action_->setEnabled(false);
     write_action_->setToolTip(QStringLiteral("Fill this page from an archive set first."));
     connect(write_action_, &QAction::triggered, this, &DiscSfv::write);

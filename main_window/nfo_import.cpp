@@ -2,6 +2,7 @@
 
 #include "file_drop.h"
 #include "nfo_file.h"
+#include "page_menu.h"
 #include "refusal_message.h"
 
 #include <QAction>
@@ -19,12 +20,8 @@ const QString dialog_title = QStringLiteral("Insert .nfo file");
 NfoImport::NfoImport(QPlainTextEdit* box)
     : QObject(box)
     , box_(box)
-    , insert_action_(new QAction(QStringLiteral("Insert .nfo file..."), this))
+    , insert_action_(menu_command(QStringLiteral("Insert .nfo file..."), QKeySequence::Open, this))
 {
-    // Only shown here: Ctrl+O itself is the window's, which knows the current tab.
-    insert_action_->setShortcut(QKeySequence::Open);
-    insert_action_->setShortcutContext(Qt::WidgetShortcut);
-    insert_action_->setShortcutVisibleInContextMenu(true);
     connect(insert_action_, &QAction::triggered, this, &NfoImport::choose_and_insert);
 
     box->setContextMenuPolicy(Qt::CustomContextMenu);

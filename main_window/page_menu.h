@@ -7,9 +7,18 @@
 #include <QList>
 
 class QAction;
+class QKeySequence;
+class QObject;
+class QString;
 class QWidget;
 
 namespace relwiz {
+
+// An entry for a command whose keys the window itself takes, as it knows
+// the current tab: the entry shows the keys, and only the window acts on them.
+//
+//     QAction* fill = menu_command(QStringLiteral("Fill from files..."), QKeySequence::Open, this);
+QAction* menu_command(const QString& text, const QKeySequence& keys, QObject* parent);
 
 //     add_page_menu(disc_page, {fill->fill_action(), sfv->write_action()});
 void add_page_menu(QWidget* page, const QList<QAction*>& entries);

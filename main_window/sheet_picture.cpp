@@ -2,6 +2,7 @@
 
 #include "background_work.h"
 #include "dos_screen.h"
+#include "page_menu.h"
 #include "refusal_message.h"
 #include "save_encoding_question.h"
 #include "save_picture.h"
@@ -36,12 +37,9 @@ SheetPicture::SheetPicture(SheetTextBox* preview_box, const QLineEdit* program_t
     , preview_box_(preview_box)
     , program_title_(program_title)
     , work_(work)
-    , save_action_(new QAction(QStringLiteral("Save as picture..."), this))
+    , save_action_(menu_command(QStringLiteral("Save as picture..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                                this))
 {
-    // Only shown here: Ctrl+Shift+S itself is the window's, which knows the current tab.
-    save_action_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    save_action_->setShortcutContext(Qt::WidgetShortcut);
-    save_action_->setShortcutVisibleInContextMenu(true);
     connect(save_action_, &QAction::triggered, this, &SheetPicture::save);
 
     preview_box->setContextMenuPolicy(Qt::CustomContextMenu);
