@@ -80,11 +80,17 @@ char16_t* make_room(QString& text, char16_t* out, qsizetype count)
 
 }  // namespace
 
-std::optional<QString> decode_dos_text(QByteArrayView bytes)
+QByteArrayView dos_text_extent(QByteArrayView bytes)
 {
     QByteArrayView text = without_nul_padding(without_sauce_record(bytes));
     while (text.endsWith(end_of_file))
         text.chop(1);
+    return text;
+}
+
+QString decode_dos_text(QByteArrayView bytes)
+{
+    const QByteArrayView text = dos_text_extent(bytes);
 
     // One pass: nearly every byte is one look in the table.
     const std::array<char16_t, 256>& table = screen_characters();
@@ -97,7 +103,8 @@ std::optional<QString> decode_dos_text(QByteArrayView bytes)
             *out++ = c;
             ++in;
         } else if (*in == '\0') {
-            return std::nullopt;
+            *out++ = u' ';
+            ++in;
         } else if (*in == '\r') {
             in += line_break_length(in, end);
             *out++ = u'\n';

@@ -21,9 +21,7 @@ Outcome<ReadText> decode_body(QByteArrayView body, const QString& path)
         return *std::move(utf8);
     if (!is_dos_art_file(path))
         return ReadText{with_line_breaks(windows_1252().decode(body)), TextEncoding::Windows1252};
-    if (std::optional<QString> dos = decode_dos_text(body))
-        return ReadText{std::move(*dos), TextEncoding::DosText};
-    return not_a_text_file(path);
+    return ReadText{decode_dos_text(body), TextEncoding::DosText};
 }
 
 }  // namespace

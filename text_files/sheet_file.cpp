@@ -33,9 +33,9 @@ Outcome<ReadText> decode_sheet_text(QByteArrayView bytes, const QString& path)
         return *std::move(utf8);
     if (drawn_in_dos_boxes(body)) {
         // The whole file: DOS text has rules of its own for where its text ends.
-        if (std::optional<QString> dos = decode_dos_text(bytes))
-            return ReadText{std::move(*dos), TextEncoding::DosText};
-        return not_a_text_file(path);
+        if (dos_text_extent(bytes).contains('\0'))
+            return not_a_text_file(path);
+        return ReadText{decode_dos_text(bytes), TextEncoding::DosText};
     }
     if (body.contains('\0'))
         return not_a_text_file(path);
