@@ -91,6 +91,17 @@ const ImageFileKind* described_kind_of(const fs::path& file)
     return kind == std::end(image_file_kinds) ? nullptr : kind;
 }
 
+// The name of the file that describes data_file, its extension in the case
+// the data file's is written in: GAME.IMG's is GAME.CCD.
+std::string describing_name(const fs::path& data_file, std::string_view extension)
+{
+    std::string own_extension(extension);
+    const std::string data_extension = data_file.extension().string();
+    if (std::ranges::any_of(data_extension, [](char c) { return c >= 'A' && c <= 'Z'; }))
+        std::ranges::transform(own_extension, own_extension.begin(), ascii_upper);
+    return data_file.stem().string().append(own_extension);
+}
+
 struct FoundImage {
     fs::path dropped;  // what the user dropped for it, and what a refusal names
     ImageSource source;
@@ -154,7 +165,7 @@ Outcome<std::optional<ImageSource>> find_image_source(const std::vector<fs::path
         const ImageFileKind* kind = described_kind_of(file);
         if (!kind || already_found(file))
             continue;
-        const std::string describing = file.stem().string().append(kind->extension);
+        const std::string describing = describing_name(file, kind->extension);
         const std::optional<fs::path> found = file_named_by(file, describing);
         if (!found && images.empty())
             return describing_file_missing(describing, file.filename().string());

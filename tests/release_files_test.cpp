@@ -357,7 +357,7 @@ private slots:
             "Point=0xa2\r\nPLBA=50\r\n[Entry 1]\nPoint=0x01\nControl=0x00\nPLBA=0\n[Entry 2]\nPoint=0x02\n"
             "Control=0x04\nPMin=0\nPSec=2\nPFrame=10\n[TRACK 2]\nMODE=2\nINDEX 1=10\n"}, "g.img 122400 other ÉTÉ 74min", labelled);
         row("ccd_without_img", {"g.ccd=[Entry 1]\nPoint=0x01\nPLBA=0"}, "g.img, the image that g.ccd names, is missing.");
-        row("img_alone", {"g.img 94080"}, "g.ccd, which describes g.img, is missing.");
+        row("img_alone", {"G.IMG 94080"}, "G.CCD, which describes G.IMG, is missing.");
         row("subtitles_and_stray_img_beside_a_cue", {"g.bin 94080 16", "g.cue=FILE g.bin BINARY", "movie.sub", "movie.img"},
             "g.bin 94080 bin ÉTÉ 74min", labelled);
         row("ccd_mode_5", {"g.img 94080", "g.ccd=[Entry 1]\nPoint=1\n[TRACK 1]\nMODE=5"},
