@@ -149,10 +149,10 @@ QWidget* ControlIndex::at(const char* name, int array_index) const
     return control;
 }
 
-QWidget* ControlIndex::input_feeding(const FieldBinding& feeds, int disc) const
+QWidget* ControlIndex::input_feeding(const FieldBinding& feeds) const
 {
     for (const BoundControl& bound : bound_)
-        if (bound.feeds == feeds && bound.disc == disc)
+        if (bound.feeds == feeds)
             return bound.control;
     return nullptr;
 }

@@ -44,17 +44,17 @@ public:
         return checked_cast<Control>(at(name, array_index), name);
     }
 
-    // The input that feeds `feeds`, on disc page `disc` for a DiscInfo field.
+    // The input that feeds `feeds`, a field of the ReleaseSheet itself.
     template <typename Control = QWidget>
-    Control* bound_to(const FieldBinding& feeds, int disc = -1) const
+    Control* bound_to(const FieldBinding& feeds) const
     {
-        return checked_cast<Control>(input_feeding(feeds, disc), "an input bound to a field");
+        return checked_cast<Control>(input_feeding(feeds), "an input bound to a field");
     }
 
     const std::vector<BoundControl>& bound_controls() const { return bound_; }
 
 private:
-    QWidget* input_feeding(const FieldBinding& feeds, int disc) const;
+    QWidget* input_feeding(const FieldBinding& feeds) const;
 
     template <typename Control>
     static Control* checked_cast(QWidget* control, const char* what)
