@@ -1,5 +1,6 @@
 #include "archive_ends.h"
 
+#include "byte_fields.h"  // little_endian: all three formats store their numbers so
 #include "crc32.h"
 #include "refusals.h"
 #include "regular_file.h"
@@ -21,15 +22,6 @@ constexpr std::size_t max_arj_head = 2 + 2 + 2600 + 4;
 std::uint32_t crc_of(std::string_view bytes)
 {
     return crc32_update(0, bytes);
-}
-
-// Little-endian, as all three formats store their numbers; at + width must be within bytes.
-std::uint32_t little_endian(std::string_view bytes, std::size_t at, int width)
-{
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
-    return value;
 }
 
 // RAR 5's vint: seven bits a byte, the lowest first, the top bit set on every byte but the last.
