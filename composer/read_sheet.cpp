@@ -455,10 +455,12 @@ private:
 
 Outcome<ReleaseSheet> read_sheet(std::string_view text)
 {
-    Outcome<ReleaseSheet> reading = ReleaseSheet{};
+    // Read where the outcome keeps it and returned as it is: a record moved
+    // costs more than reading a typical sheet.
+    Outcome<ReleaseSheet> reading(std::in_place);
     SheetReader reader(text, *reading);
     if (!reader.read())
-        return Refusal{reader.mismatch()};
+        reading = Refusal{reader.mismatch()};
     return reading;
 }
 

@@ -48,6 +48,12 @@ public:
         std::visit([this](auto&& why) { state_ = std::move(why); }, std::move(failure));
     }
 
+    // The result made where the outcome keeps it, for a large one built up in place.
+    template <typename... Args>
+    explicit Outcome(std::in_place_t, Args&&... args) : state_(std::in_place_type<T>, std::forward<Args>(args)...)
+    {
+    }
+
     static Outcome done() requires std::is_same_v<T, std::monostate> { return Outcome(std::monostate()); }
 
     explicit operator bool() const { return std::holds_alternative<T>(state_); }
