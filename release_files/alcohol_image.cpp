@@ -5,7 +5,6 @@
 
 #include "byte_fields.h"
 #include "refusals.h"
-#include "regular_file.h"
 #include "sheet_files.h"
 
 #include <algorithm>
@@ -156,10 +155,7 @@ Outcome<ImageSource> read_alcohol_descriptor(ByteSource& file, const fs::path& p
 
 Outcome<ImageSource> read_alcohol_image(const fs::path& path)
 {
-    RegularFile mds(path);
-    if (!mds.is_open())
-        return cannot_read(path.filename().string(), mds.problem().reason());
-    Outcome<ImageSource> source = read_alcohol_descriptor(mds, path);
+    Outcome<ImageSource> source = read_image_file(path, read_alcohol_descriptor);
     if (!source)
         return source;
     return with_named_files_found(*std::move(source), path);

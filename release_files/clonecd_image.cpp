@@ -160,13 +160,7 @@ Outcome<ImageSource> clonecd_image_of(std::string_view text, const fs::path& ccd
 
 Outcome<ImageSource> read_clonecd_image(const fs::path& ccd)
 {
-    const Outcome<std::string> text = read_sheet_text(ccd);
-    if (!text)
-        return text.failure();
-    Outcome<ImageSource> image = clonecd_image_of(*text, ccd);
-    if (!image)
-        return image;
-    Outcome<ImageSource> found = with_named_files_found(*std::move(image), ccd);
+    Outcome<ImageSource> found = read_sheet_image(ccd, clonecd_image_of);
     if (found)
         if (const std::optional<fs::path> sub = file_named_by(ccd, ccd.stem().string() + ".sub"))
             found->sized_files.push_back(*sub);

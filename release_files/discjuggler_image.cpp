@@ -5,7 +5,6 @@
 
 #include "byte_fields.h"
 #include "refusals.h"
-#include "regular_file.h"
 
 #include <algorithm>
 #include <array>
@@ -159,10 +158,7 @@ Outcome<ImageSource> read_discjuggler_image(ByteSource& cdi, const fs::path& pat
 
 Outcome<ImageSource> read_discjuggler_image(const fs::path& path)
 {
-    RegularFile cdi(path);
-    if (!cdi.is_open())
-        return cannot_read(path.filename().string(), cdi.problem().reason());
-    return read_discjuggler_image(cdi, path);
+    return read_image_file(path, read_discjuggler_image);
 }
 
 }  // namespace relwiz::release_files

@@ -7,6 +7,7 @@
 #include "discjuggler_image.h"
 #include "nero_image.h"
 #include "refusals.h"
+#include "regular_file.h"
 #include "sheet_files.h"
 #include "toc_sheet.h"
 
@@ -19,12 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Outcome<ImageSource> read_cue_image(const fs::path& cue)
+Outcome<ImageSource> cue_image_of(std::string_view text, const fs::path& cue)
 {
-    const Outcome<std::string> text = read_sheet_text(cue);
-    if (!text)
-        return text.failure();
-    const CueSheet sheet = parse_cue_sheet(*text);
+    const CueSheet sheet = parse_cue_sheet(text);
     if (sheet.files.empty())
         return cue_names_no_image(cue.filename().string());
     ImageSource source{{}, cue, ImageKind::bin_cue, {}, {}, std::nullopt};
@@ -34,7 +32,12 @@ Outcome<ImageSource> read_cue_image(const fs::path& cue)
         source.sized_files.emplace_back(named.name);
     }
     source.label_track = first_data_track(source.tracks);
-    return with_named_files_found(std::move(source), cue);
+    return source;
+}
+
+Outcome<ImageSource> read_cue_image(const fs::path& cue)
+{
+    return read_sheet_image(cue, cue_image_of);
 }
 
 Outcome<ImageSource> read_iso_image(const fs::path& iso)
@@ -119,6 +122,14 @@ struct FoundImage {
 };
 
 }  // namespace
+
+Outcome<ImageSource> read_image_file(const fs::path& path, ImageFileReader read)
+{
+    RegularFile file(path);
+    if (!file.is_open())
+        return cannot_read(path.filename().string(), file.problem().reason());
+    return read(file, path);
+}
 
 std::optional<std::size_t> first_data_track(const std::vector<ImageTrack>& tracks)
 {

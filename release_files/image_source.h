@@ -6,6 +6,7 @@
 // hold their sectors and their track tables in the one file.
 #pragma once
 
+#include "byte_source.h"
 #include "outcome.h"
 #include "sector_layout.h"
 
@@ -42,6 +43,16 @@ struct ImageSource {
     std::vector<std::filesystem::path> sized_files;  // whose sizes together are the image's
     std::optional<std::size_t> label_track;          // whose descriptors carry the label; none for audio alone
 };
+
+// A reader of an image file that holds its own tables: the tracks it finds
+// in `file`, whose name is `path`.
+using ImageFileReader = Outcome<ImageSource> (*)(ByteSource& file, const std::filesystem::path& path);
+
+// The image `read` finds in the file at path, once it is opened; refused
+// too when it cannot be opened.
+//
+//     read_image_file("game.nrg", read_nero_image)->tracks.size()
+Outcome<ImageSource> read_image_file(const std::filesystem::path& path, ImageFileReader read);
 
 // The first run whose sectors may carry a file system: the track a label is
 // read from, unless the format says otherwise.

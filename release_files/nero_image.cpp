@@ -4,7 +4,6 @@
 
 #include "byte_fields.h"
 #include "refusals.h"
-#include "regular_file.h"
 
 #include <algorithm>
 #include <string>
@@ -159,10 +158,7 @@ Outcome<ImageSource> read_nero_image(ByteSource& nrg, const fs::path& path)
 
 Outcome<ImageSource> read_nero_image(const fs::path& path)
 {
-    RegularFile nrg(path);
-    if (!nrg.is_open())
-        return cannot_read(path.filename().string(), nrg.problem().reason());
-    return read_nero_image(nrg, path);
+    return read_image_file(path, read_nero_image);
 }
 
 }  // namespace relwiz::release_files

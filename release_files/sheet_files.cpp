@@ -69,4 +69,15 @@ Outcome<ImageSource> with_named_files_found(ImageSource source, const fs::path& 
     return source;
 }
 
+Outcome<ImageSource> read_sheet_image(const fs::path& sheet, SheetImageReader image_of)
+{
+    const Outcome<std::string> text = read_sheet_text(sheet);
+    if (!text)
+        return text.failure();
+    Outcome<ImageSource> image = image_of(*text, sheet);
+    if (!image)
+        return image;
+    return with_named_files_found(*std::move(image), sheet);
+}
+
 }  // namespace relwiz::release_files

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace relwiz::release_files {
 
@@ -28,5 +29,15 @@ std::optional<std::filesystem::path> file_named_by(const std::filesystem::path& 
 // file_named_by; the image is named after its one data file, or after the
 // sheet when its tracks lie in several. Refused when one of them is missing.
 Outcome<ImageSource> with_named_files_found(ImageSource source, const std::filesystem::path& sheet);
+
+// How a kind of sheet names its image: the tracks its text gives, in the
+// files as it names them.
+using SheetImageReader = Outcome<ImageSource> (*)(std::string_view text, const std::filesystem::path& sheet);
+
+// The image the sheet at path describes: its text read, its tracks as
+// `image_of` finds them there, and its files found by with_named_files_found.
+//
+//     read_sheet_image("/d/game.toc", toc_image_of)->tracks[0].file   // "/d/game.bin"
+Outcome<ImageSource> read_sheet_image(const std::filesystem::path& sheet, SheetImageReader image_of);
 
 }  // namespace relwiz::release_files

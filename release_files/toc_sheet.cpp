@@ -169,13 +169,7 @@ Outcome<ImageSource> toc_image_of(std::string_view text, const fs::path& toc)
 
 Outcome<ImageSource> read_toc_image(const fs::path& toc)
 {
-    const Outcome<std::string> text = read_sheet_text(toc);
-    if (!text)
-        return text.failure();
-    Outcome<ImageSource> image = toc_image_of(*text, toc);
-    if (!image)
-        return image;
-    return with_named_files_found(*std::move(image), toc);
+    return read_sheet_image(toc, toc_image_of);
 }
 
 }  // namespace relwiz::release_files
