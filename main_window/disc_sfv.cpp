@@ -1,5 +1,6 @@
 #include "disc_sfv.h"
 
+#include "command_question.h"
 #include "page_menu.h"
 #include "refusal_message.h"
 #include "sfv_answers.h"
@@ -9,7 +10,6 @@
 #include <QAction>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPushButton>
 
 #include <algorithm>
 
@@ -140,15 +140,10 @@ void DiscSfv::write()
 
 bool DiscSfv::replace_asked(const QString& sfv_name)
 {
-    QMessageBox box(QMessageBox::Question, write_title(),
-                    QStringLiteral("%1 already exists. Replace it?").arg(sfv_name), QMessageBox::NoButton,
-                    page_->window());
-    box.setInformativeText(QStringLiteral("Its CRC-32s give way to those the parts have now. To check the parts "
-                                          "against it instead, drop it on this page."));
-    QPushButton* replace = box.addButton(QStringLiteral("&Replace"), QMessageBox::AcceptRole);
-    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
-    box.exec();
-    return box.clickedButton() == replace;
+    return user_goes_on(page_, {write_title(), QStringLiteral("%1 already exists. Replace it?").arg(sfv_name),
+                                QStringLiteral("Its CRC-32s give way to those the parts have now. To check the "
+                                               "parts against it instead, drop it on this page."),
+                                QStringLiteral("&Replace"), true});
 }
 
 QString DiscSfv::check_title() const

@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 namespace relwiz {
@@ -62,11 +61,7 @@ void NfoImport::insert_dropped(const QList<QUrl>& urls, QPoint position)
 
 void NfoImport::show_context_menu(QPoint position)
 {
-    QMenu* menu = box_->createStandardContextMenu(position);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->insertAction(menu->actions().value(0), insert_action_);
-    menu->insertSeparator(menu->actions().value(1));
-    menu->popup(box_->viewport()->mapToGlobal(position));
+    show_box_menu(box_, position, insert_action_);
 }
 
 void NfoImport::refuse(const Refusal& refusal)

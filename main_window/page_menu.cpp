@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPlainTextEdit>
 
 namespace relwiz {
 
@@ -24,6 +25,16 @@ void add_page_menu(QWidget* page, const QList<QAction*>& entries)
         menu->addActions(entries);
         menu->popup(page->mapToGlobal(position));
     });
+}
+
+void show_box_menu(QPlainTextEdit* box, QPoint position, QAction* command)
+{
+    QMenu* menu = box->createStandardContextMenu(position);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setToolTipsVisible(true);
+    menu->insertAction(menu->actions().value(0), command);
+    menu->insertSeparator(menu->actions().value(1));
+    menu->popup(box->viewport()->mapToGlobal(position));
 }
 
 }  // namespace relwiz

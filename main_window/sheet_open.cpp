@@ -1,5 +1,6 @@
 #include "sheet_open.h"
 
+#include "command_question.h"
 #include "file_drop.h"
 #include "read_controls.h"
 #include "read_sheet.h"
@@ -11,8 +12,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace relwiz {
 namespace {
@@ -75,16 +74,12 @@ bool SheetOpen::form_is_as_it_started() const
 
 bool SheetOpen::may_replace_form(const QString& path) const
 {
-    QMessageBox box(QMessageBox::Question, dialog_title,
-                    QStringLiteral("Open \"%1\" in place of what the form holds?").arg(QFileInfo(path).fileName()),
-                    QMessageBox::Cancel, preview_box_->window());
-    box.setInformativeText(QStringLiteral("Every field takes what the sheet says, and the preview takes the "
-                                          "sheet's text. A text field's Undo brings back what it held."));
-    QPushButton* open = box.addButton(QStringLiteral("&Open"), QMessageBox::AcceptRole);
-    box.setDefaultButton(open);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == open;
+    return user_goes_on(preview_box_,
+                        {dialog_title,
+                         QStringLiteral("Open \"%1\" in place of what the form holds?").arg(QFileInfo(path).fileName()),
+                         QStringLiteral("Every field takes what the sheet says, and the preview takes the "
+                                        "sheet's text. A text field's Undo brings back what it held."),
+                         QStringLiteral("&Open")});
 }
 
 void SheetOpen::refuse(const Refusal& refusal) const

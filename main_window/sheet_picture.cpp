@@ -1,6 +1,7 @@
 #include "sheet_picture.h"
 
 #include "background_work.h"
+#include "command_question.h"
 #include "dos_screen.h"
 #include "page_menu.h"
 #include "refusal_message.h"
@@ -12,9 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 
 #include <memory>
 
@@ -76,19 +74,16 @@ void SheetPicture::save()
 bool SheetPicture::draw_lacking_as_asked(QStringView sheet, const DosScreen& screen) const
 {
     const qsizetype count = screen.unencodable;
-    QMessageBox box(QMessageBox::Question, command_title,
-                    count == 1 ? QStringLiteral("1 character of this sheet has no byte in DOS text (CP437).")
-                               : QStringLiteral("%1 characters of this sheet have no byte in DOS text (CP437).").arg(count),
-                    QMessageBox::Cancel, preview_box_->window());
-    box.setInformativeText(first_unencodable(sheet, screen.first_unencodable) +
-                           QStringLiteral("\n\nThe picture shows the sheet as a DOS screen does, in the characters of "
-                                          "code page 437, as .nfo galleries draw it: \"?\" stands in for each "
-                                          "character it lacks."));
-    QPushButton* draw = box.addButton(QStringLiteral("&Draw each as ?"), QMessageBox::AcceptRole);
-    box.setDefaultButton(draw);
-    box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == draw;
+    return user_goes_on(
+        preview_box_,
+        {command_title,
+         count == 1 ? QStringLiteral("1 character of this sheet has no byte in DOS text (CP437).")
+                    : QStringLiteral("%1 characters of this sheet have no byte in DOS text (CP437).").arg(count),
+         first_unencodable(sheet, screen.first_unencodable)
+             + QStringLiteral("\n\nThe picture shows the sheet as a DOS screen does, in the characters of "
+                              "code page 437, as .nfo galleries draw it: \"?\" stands in for each "
+                              "character it lacks."),
+         QStringLiteral("&Draw each as ?")});
 }
 
 QString SheetPicture::chosen_path() const
@@ -103,15 +98,10 @@ QString SheetPicture::chosen_path() const
 
 void SheetPicture::show_context_menu(QPoint position)
 {
-    QMenu* menu = preview_box_->createStandardContextMenu(position);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->setToolTipsVisible(true);
     const bool empty = preview_box_->document()->isEmpty();
     save_action_->setEnabled(!empty);
     save_action_->setToolTip(empty ? QStringLiteral("Press Preview first: the preview is empty.") : QString());
-    menu->insertAction(menu->actions().value(0), save_action_);
-    menu->insertSeparator(menu->actions().value(1));
-    menu->popup(preview_box_->viewport()->mapToGlobal(position));
+    show_box_menu(preview_box_, position, save_action_);
 }
 
 }  // namespace relwiz
