@@ -13,6 +13,15 @@
 
 namespace relwiz {
 
+// Replaces target, or creates it, with bytes. A replaced file keeps its
+// permissions; a target that is a symbolic link stays one, and the file it
+// names is replaced. Refused with the system's reason as the message
+// ("Permission denied"), which the caller words with the file it meant.
+//
+//     if (const Outcome<> written = replace_file("game.sfv", text); !written)
+//         return cannot_write("game.sfv", written.refusal().message);
+Outcome<> replace_file(const std::filesystem::path& target, std::string_view bytes);
+
 // The same, for a file made piece by piece, too large to be held whole
 // first (a picture drawn row by row): the pieces go to the new file as they
 // come, and the target is replaced only by commit(). A replacement dropped
@@ -47,15 +56,6 @@ private:
     int descriptor_ = -1;
     int error_ = 0;  // errno of the first step that failed
 };
-
-// Replaces target, or creates it, with bytes. A replaced file keeps its
-// permissions; a target that is a symbolic link stays one, and the file it
-// names is replaced. Refused with the system's reason as the message
-// ("Permission denied"), which the caller words with the file it meant.
-//
-//     if (const Outcome<> written = replace_file("game.sfv", text); !written)
-//         return cannot_write("game.sfv", written.refusal().message);
-Outcome<> replace_file(const std::filesystem::path& target, std::string_view bytes);
 
 // Lets a write beyond the file-size limit fail with an error instead of a
 // signal that ends the program (and takes the unsaved form with it). Called

@@ -60,10 +60,8 @@ class SheetPictureTest : public QObject {
     QString save_picture(const QStringList& answers)
     {
         window->click_tab(8);
-        return window->answering(answers, [this] {
-            QApplication::setActiveWindow(&window->form());  // as a click on it would, after the boxes before
-            QTest::keyClick(&window->form(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        }, true);
+        return window->answering(
+            answers, [this] { window->press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier); }, true);
     }
 
 private slots:

@@ -66,6 +66,14 @@ public:
         QTest::mouseClick(tabs().strip(), Qt::LeftButton, {}, tabs().strip()->tab_rect(index).center());
     }
 
+    // The keys pressed on the window, active again as a click on it would
+    // make it after the boxes before.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        QApplication::setActiveWindow(&form_);
+        QTest::keyClick(&form_, key, modifiers);
+    }
+
     // Clicks the control's tab first when it is not the current one.
     QWidget* shown(QWidget* control)
     {
