@@ -14,6 +14,7 @@
 //     picture_bench [ansilove]
 #include "code_page.h"
 #include "dos_screen.h"
+#include "process_memory.h"
 #include "save_picture.h"
 
 #include <QDir>
@@ -74,19 +75,6 @@ QString with_art(QString sheet, qsizetype art_bytes)
 double mib(long kib)
 {
     return double(kib) / 1024;
-}
-
-long status_kib(const char* field)
-{
-    std::FILE* status = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long kib = 0;
-    while (status && std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, (std::string(field) + ": %ld").c_str(), &kib) == 1)
-            break;
-    if (status)
-        std::fclose(status);
-    return kib;
 }
 
 // Save as picture's work once, in a child of its own: its time, and its high-water mark less its size as it began.

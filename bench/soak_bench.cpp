@@ -6,6 +6,7 @@
 #include "compose_sheet.h"
 #include "form_builder.h"
 #include "main_form.h"
+#include "process_memory.h"
 #include "shown_form.h"
 
 #include <QAbstractButton>
@@ -23,18 +24,6 @@ using namespace relwiz;
 namespace {
 
 constexpr int warm_up_cycles = 100;
-
-// Resident memory in KiB, as the system counts it.
-long resident_kib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 // What the window holds in a cycle: the typed title, the lists as they
 // start, and the choices taken from the bits of the cycle's number, so that
@@ -90,9 +79,9 @@ int main(int argc, char* argv[])
         preview_box->setPlainText(QString());
         QCoreApplication::processEvents();  // as the program's own loop would, between clicks
         if (cycle == warm_up_cycles)
-            warm_kib = resident_kib();
+            warm_kib = status_kib("VmRSS");
     }
-    const long end_kib = resident_kib();
+    const long end_kib = status_kib("VmRSS");
     std::printf("soak: %d cycles; resident after %d cycles %ld KiB, after %d cycles %ld KiB, growth %ld KiB\n",
                 cycles, warm_up_cycles, warm_kib, cycles, end_kib, end_kib - warm_kib);
     return 0;
